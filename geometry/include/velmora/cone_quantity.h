@@ -1,0 +1,73 @@
+// The five quantities of a right circular cone and the combinations of two
+// given quantities that the user can choose from.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string_view>
+
+namespace velmora {
+
+// Slot numbers are also the indices of the quantity rows in the window.
+enum class ConeQuantity : int { R = 0, L = 1, H = 2, S = 3, V = 4 };
+
+inline constexpr std::size_t kQuantityCount = 5;
+
+constexpr int slotOf(ConeQuantity q) {
+    return static_cast<int>(q);
+}
+
+struct QuantityInfo {
+    ConeQuantity quantity;
+    std::string_view symbol;  // the marker's caption
+    std::string_view meaning; // Bulgarian wording of the assignment text
+};
+
+inline constexpr std::array<QuantityInfo, kQuantityCount> kQuantities{{
+    {ConeQuantity::R, "R", "радиус на основата на кръговия конус"},
+    {ConeQuantity::L, "L", "образувателна на конуса"},
+    {ConeQuantity::H, "H", "височина"},
+    {ConeQuantity::S, "S", "Околна повърхнина"},
+    {ConeQuantity::V, "V", "Обем"},
+}};
+
+// A combination of two given quantities; `first` < `second` always.
+struct GivenPair {
+    int number;
+    std::string_view label; // the list entry's text
+    ConeQuantity first;
+    ConeQuantity second;
+
+    constexpr bool isGiven(ConeQuantity q) const { return q == first || q == second; }
+};
+
+// The eight combinations offered in the list, in list order.
+inline constexpr std::array<GivenPair, 8> kListedPairs{{
+    {0, "R L", ConeQuantity::R, ConeQuantity::L},
+    {1, "R H", ConeQuantity::R, ConeQuantity::H},
+    {2, "R S", ConeQuantity::R, ConeQuantity::S},
+    {3, "R V", ConeQuantity::R, ConeQuantity::V},
+    {4, "L H", ConeQuantity::L, ConeQuantity::H},
+    {5, "L S", ConeQuantity::L, ConeQuantity::S},
+    {6, "H S", ConeQuantity::H, ConeQuantity::S},
+    {7, "H V", ConeQuantity::H, ConeQuantity::V},
+}};
+
+// Surface and volume given: known to the solver, not offered in the list.
+inline constexpr GivenPair kSurfaceVolumePair{8, "S V", ConeQuantity::S, ConeQuantity::V};
+
+// The combination with this number (0..8), or nothing.
+constexpr std::optional<GivenPair> findPair(int number) {
+    if (number >= 0 && number < static_cast<int>(kListedPairs.size()))
+        return kListedPairs[static_cast<std::size_t>(number)];
+    if (number == kSurfaceVolumePair.number)
+        return kSurfaceVolumePair;
+    return std::nullopt;
+}
+
+constexpr std::string_view symbolOf(ConeQuantity q) {
+    return kQuantities[static_cast<std::size_t>(slotOf(q))].symbol;
+}
+
+} // namespace velmora

@@ -1,0 +1,49 @@
+// Computes the three missing quantities of a cone from two given ones.
+#pragma once
+
+#include "velmora/cone_quantity.h"
+
+#include <array>
+#include <vector>
+
+namespace velmora {
+
+// R, L, H, S, V indexed by slot.
+struct ConeValues {
+    std::array<double, kQuantityCount> bySlot{};
+
+    double& operator[](ConeQuantity q) { return bySlot[static_cast<std::size_t>(slotOf(q))]; }
+    double operator[](ConeQuantity q) const { return bySlot[static_cast<std::size_t>(slotOf(q))]; }
+    bool operator==(const ConeValues&) const = default;
+};
+
+enum class SolveFailure {
+    None,
+    UnknownPair,      // the pair number names no combination
+    OutOfRange,       // a given value is not a finite number
+    NoCone,           // the values describe no cone (a negative square root)
+    Overflow,         // a result left the double range
+    DivisorUnderflow, // a divisor underflowed to zero
+};
+
+struct SolveResult {
+    SolveFailure failure = SolveFailure::None;
+    ConeValues values{};
+
+    bool ok() const { return failure == SolveFailure::None; }
+};
+
+class ConeSolver {
+public:
+    // The cone whose given quantities are `first` and `second` (in the
+    // pair's slot order). Where two cones share the given values (surface
+    // and volume), the one with the larger radius.
+    SolveResult solve(int pair, double first, double second) const;
+
+    // Every cone with these given values, the larger radius first: one for
+    // the listed pairs, up to two for surface and volume. Empty on failure;
+    // then `solve` tells why.
+    std::vector<ConeValues> solveAll(int pair, double first, double second) const;
+};
+
+} // namespace velmora

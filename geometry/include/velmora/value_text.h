@@ -1,0 +1,29 @@
+// Reading a value field's text as a number and writing a number for display.
+#pragma once
+
+#include "velmora/number_settings.h"
+
+#include <string>
+#include <string_view>
+
+namespace velmora {
+
+// The number at the start of `text`; 0 when there is none. Leading blanks
+// are skipped; a sign, digits, a decimal point and an exponent (when a digit
+// follows the E) are read, and reading stops at the first character that
+// cannot continue the number. A point always separates decimals; the
+// settings' own decimal separator does too, and their group separator is
+// skipped between well-formed digit groups, so that whatever formatValue
+// writes reads back. Beyond the double range gives an infinity of the
+// number's sign; too small for a double gives 0.
+double parseValue(std::string_view text, const NumberSettings& settings = {});
+
+// `value` in fixed point with exactly seven decimals, correctly rounded,
+// with the settings' separators, grouping and negative form. Never uses
+// exponent form. Not-a-number and infinities are written as "NaN", "∞"
+// and "-∞", which read back as 0.
+std::string formatValue(double value, const NumberSettings& settings = {});
+
+inline constexpr int kDisplayedDecimals = 7;
+
+} // namespace velmora

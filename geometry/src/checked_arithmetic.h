@@ -1,0 +1,44 @@
+// Double arithmetic that remembers the first failure of a calculation:
+// a square root of a negative number, or a division by zero.
+#pragma once
+
+#include "velmora/cone_solver.h"
+
+#include <cmath>
+
+namespace velmora::detail {
+
+class CheckedArithmetic {
+public:
+    // The square root of `x`; a negative `x` (as computed, after rounding)
+    // means the values describe no cone. Zero is fine: its root is 0.
+    double root(double x) {
+        if (x < 0.0) {
+            fail(SolveFailure::NoCone);
+            return 0.0;
+        }
+        return std::sqrt(x);
+    }
+
+    // `numerator` / `divisor`; a divisor of zero can only come from a
+    // product of tiny positive values that underflowed.
+    double divide(double numerator, double divisor) {
+        if (divisor == 0.0) {
+            fail(SolveFailure::DivisorUnderflow);
+            return 0.0;
+        }
+        return numerator / divisor;
+    }
+
+    void fail(SolveFailure why) {
+        if (failure_ == SolveFailure::None)
+            failure_ = why;
+    }
+
+    SolveFailure failure() const { return failure_; }
+
+private:
+    SolveFailure failure_ = SolveFailure::None;
+};
+
+} // namespace velmora::detail

@@ -1,0 +1,156 @@
+#include "velmora/value_text.h"
+
+#include "digit_groups.h"
+
+#include <algorithm>
+#include <charconv>
+#include <limits>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace velmora {
+namespace {
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// A cursor over the text that the reader moves forward only on success.
+class Reader {
+public:
+    explicit Reader(std::string_view text) : text_(text) {}
+
+    std::size_t position() const { return pos_; }
+    void moveTo(std::size_t pos) { pos_ = pos; }
+    bool atEnd() const { return pos_ >= text_.size(); }
+    char peek() const { return atEnd() ? '\0' : text_[pos_]; }
+
+    bool take(std::string_view token) {
+        if (token.empty() || text_.substr(pos_, token.size()) != token)
+            return false;
+        pos_ += token.size();
+        return true;
+    }
+    bool takeAny(std::string_view characters) {
+        if (atEnd() || characters.find(peek()) == std::string_view::npos)
+            return false;
+        ++pos_;
+        return true;
+    }
+    std::string_view digits() {
+        const std::size_t start = pos_;
+        while (!atEnd() && isDigit(peek()))
+            ++pos_;
+        return text_.substr(start, pos_ - start);
+    }
+
+private:
+    std::string_view text_;
+    std::size_t pos_ = 0;
+};
+
+// Reads digits written in the settings' grouped form ("1 234 567," with
+// the decimal separator following) and returns them without separators.
+// Leaves the reader where it was and returns nothing unless every group
+// after the first has its exact size and the decimal separator follows:
+// "2,5" in a point locale is the number 2 followed by text.
+std::optional<std::string> takeGroupedInteger(Reader& in, const NumberSettings& s) {
+    if (!detail::groupsDigits(s) || s.groupSeparator == s.decimalSeparator)
+        return std::nullopt;
+    const std::size_t start = in.position();
+    std::vector<std::string_view> groups{in.digits()};
+    while (!groups.back().empty() && in.take(s.groupSeparator))
+        groups.push_back(in.digits());
+
+    const bool followedByDecimal = in.take(s.decimalSeparator);
+    bool wellFormed = groups.size() >= 2 && followedByDecimal && !groups.front().empty();
+    for (std::size_t i = 0; wellFormed && i < groups.size(); ++i) {
+        const int index = static_cast<int>(groups.size() - 1 - i); // from the right
+        const auto size = static_cast<std::size_t>(detail::groupSize(s, index));
+        wellFormed = i == 0 ? groups[i].size() <= size : groups[i].size() == size;
+    }
+    if (!wellFormed) {
+        in.moveTo(start);
+        return std::nullopt;
+    }
+    in.moveTo(in.position() - s.decimalSeparator.size()); // the caller reads it
+    std::string joined;
+    for (auto g : groups)
+        joined += g;
+    return joined;
+}
+
+// The exponent's value, saturated far beyond any double's range so that
+// "1e99999999999999999999" stays an overflow rather than wrapping.
+long long saturatedExponent(std::string_view digits, bool negative) {
+    constexpr long long limit = 100'000'000;
+    long long e = 0;
+    for (char c : digits)
+        e = std::min(limit, e * 10 + (c - '0'));
+    return negative ? -e : e;
+}
+
+} // namespace
+
+double parseValue(std::string_view text, const NumberSettings& s) {
+    Reader in(text);
+    while (in.takeAny(" \t"))
+        ;
+
+    bool negative = false;
+    if (in.take("-"))
+        negative = true;
+    else if (s.negativePrefix != "-" && in.take(s.negativePrefix))
+        negative = true;
+    else
+        in.take("+");
+
+    std::string integer;
+    if (auto grouped = takeGroupedInteger(in, s))
+        integer = *grouped;
+    else
+        integer = in.digits();
+
+    std::string_view fraction;
+    if (in.take(".") || in.take(s.decimalSeparator))
+        fraction = in.digits();
+    if (integer.empty() && fraction.empty())
+        return 0.0; // no number at the start of the text
+
+    long long exponent = 0;
+    const std::size_t beforeExponent = in.position();
+    if (in.takeAny("eE")) {
+        const bool negativeExponent = in.take("-");
+        if (!negativeExponent)
+            in.take("+");
+        const std::string_view exponentDigits = in.digits();
+        if (exponentDigits.empty())
+            in.moveTo(beforeExponent); // "1e" is the number 1 followed by text
+        else
+            exponent = saturatedExponent(exponentDigits, negativeExponent);
+    }
+
+    // from_chars reads the plain C form whatever the process locale says.
+    std::string plain = integer.empty() ? "0" : integer;
+    plain += '.';
+    plain += fraction;
+    plain += 'e';
+    plain += std::to_string(exponent);
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
+    if (error == std::errc::result_out_of_range) {
+        // Too large or too small for a double: which one follows from the
+        // place of the first significant digit.
+        const std::string digits = integer + std::string(fraction);
+        const auto first = digits.find_first_not_of('0');
+        const long long magnitude =
+            exponent + static_cast<long long>(integer.size()) - static_cast<long long>(first);
+        value = magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    } else if (error != std::errc{}) {
+        value = 0.0;
+    }
+    return negative ? -value : value;
+}
+
+} // namespace velmora

@@ -1,0 +1,199 @@
+#include "velmora/cone_solver.h"
+#include "velmora/constants.h"
+
+#include "ulps.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+#include <bit>
+#include <cmath>
+#include <limits>
+#include <random>
+
+namespace {
+
+using namespace velmora;
+using velmora::testing::ulpsBetween;
+using Q = ConeQuantity;
+
+std::uint64_t bits(double x) {
+    return std::bit_cast<std::uint64_t>(x);
+}
+
+// Results the program has always shown, bit for bit.
+struct ExactCase {
+    int pair;
+    double first, second;
+    double r, l, h, s, v;
+};
+void PrintTo(const ExactCase& c, std::ostream* out) {
+    *out << "pair " << c.pair << " (" << c.first << ", " << c.second << ")";
+}
+
+class SolverExactResults : public ::testing::TestWithParam<ExactCase> {};
+
+TEST_P(SolverExactResults, GivesTheseBits) {
+    const ExactCase c = GetParam();
+    const SolveResult result = ConeSolver{}.solve(c.pair, c.first, c.second);
+    ASSERT_TRUE(result.ok()) << static_cast<int>(result.failure);
+    const double expected[] = {c.r, c.l, c.h, c.s, c.v};
+    for (std::size_t i = 0; i < kQuantityCount; ++i)
+        EXPECT_EQ(bits(result.values.bySlot[i]), bits(expected[i]))
+            << "slot " << i << ": " << result.values.bySlot[i] << " vs " << expected[i];
+}
+
+constexpr double k15Pi = 47.12388980384685;
+constexpr double k12Pi = 37.69911184307748;
+
+INSTANTIATE_TEST_SUITE_P(KnownCones, SolverExactResults,
+                         ::testing::Values(ExactCase{0, 3, 5, 3, 5, 4, k15Pi, k12Pi},
+                                           ExactCase{1, 3, 4, 3, 5, 4, k15Pi, k12Pi},
+                                           ExactCase{2, 3, k15Pi, 3, 5, 4, k15Pi, k12Pi},
+                                           ExactCase{3, 3, k12Pi, 3, 5, 4, k15Pi, k12Pi},
+                                           ExactCase{4, 5, 4, 3, 5, 4, k15Pi, k12Pi},
+                                           ExactCase{5, 5, k15Pi, 3, 5, 4, k15Pi, k12Pi},
+                                           ExactCase{6, 4, k15Pi, 3, 5, 4, k15Pi, k12Pi},
+                                           // One unit in the last place above 3: the division
+                                           // by pi does not come out exact.
+                                           ExactCase{7, 4, k12Pi, 3.0000000000000004, 5, 4,
+                                                     47.123889803846865, k12Pi},
+                                           // At the limit: a radicand of exactly 0 is a flat cone.
+                                           ExactCase{0, 5, 5, 5, 5, 0, 78.539816339744746, 0},
+                                           ExactCase{4, 5, 5, 0, 5, 5, 0, 0}));
+
+struct FailureCase {
+    const char* what;
+    int pair;
+    double first, second;
+    SolveFailure failure;
+};
+void PrintTo(const FailureCase& c, std::ostream* out) {
+    *out << c.what;
+}
+
+class SolverFailures : public ::testing::TestWithParam<FailureCase> {};
+
+TEST_P(SolverFailures, ReportTheirKind) {
+    const FailureCase c = GetParam();
+    const SolveResult result = ConeSolver{}.solve(c.pair, c.first, c.second);
+    EXPECT_EQ(result.failure, c.failure) << c.what;
+    EXPECT_FALSE(result.ok());
+    EXPECT_TRUE(ConeSolver{}.solveAll(c.pair, c.first, c.second).empty());
+}
+
+constexpr double kInf = std::numeric_limits<double>::infinity();
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+INSTANTIATE_TEST_SUITE_P(
+    AtTheLimits, SolverFailures,
+    ::testing::Values(
+        FailureCase{"L below R", 0, 5, 4, SolveFailure::NoCone},
+        FailureCase{"L one ulp below R", 0, 5, std::nextafter(5.0, 0.0), SolveFailure::NoCone},
+        FailureCase{"S below pi R^2", 2, 1, 3.14, SolveFailure::NoCone},
+        FailureCase{"H above L", 4, 4, 5, SolveFailure::NoCone},
+        FailureCase{"S above pi L^2", 5, 1, 3.15, SolveFailure::NoCone},
+        FailureCase{"S and V of no cone", 8, 1, 100, SolveFailure::NoCone},
+        FailureCase{"R L squares overflow", 0, 1e200, 1e200, SolveFailure::Overflow},
+        FailureCase{"R H squares overflow", 1, 1e200, 1, SolveFailure::Overflow},
+        FailureCase{"3 V overflows", 3, 1, 1e308, SolveFailure::Overflow},
+        FailureCase{"H^4 overflows", 6, 1e200, 1, SolveFailure::Overflow},
+        FailureCase{"H V radius overflows", 7, 1e-300, 1e300, SolveFailure::Overflow},
+        FailureCase{"S squared overflows", 8, 1e200, 1, SolveFailure::Overflow},
+        FailureCase{"pi R R underflows", 3, 1e-200, 1, SolveFailure::DivisorUnderflow},
+        FailureCase{"infinite given", 0, kInf, 1, SolveFailure::OutOfRange},
+        FailureCase{"NaN given", 1, 1, kNaN, SolveFailure::OutOfRange},
+        FailureCase{"no such pair", 9, 1, 1, SolveFailure::UnknownPair},
+        FailureCase{"negative pair", -1, 1, 1, SolveFailure::UnknownPair}));
+
+// A cone from its radius and height, computed in plain double arithmetic.
+ConeValues coneOf(double r, double h) {
+    ConeValues c;
+    c[Q::R] = r;
+    c[Q::H] = h;
+    c[Q::L] = std::sqrt(r * r + h * h);
+    c[Q::S] = kPi * r * c[Q::L];
+    c[Q::V] = kPi * r * r * h / 3;
+    return c;
+}
+
+struct RecoverCase {
+    double r, h;
+};
+void PrintTo(const RecoverCase& c, std::ostream* out) {
+    *out << "R=" << c.r << " H=" << c.h;
+}
+
+class SolverRecoversCones : public ::testing::TestWithParam<RecoverCase> {};
+
+// Every listed pair, fed two quantities of a known cone, gives back the
+// other three within a few units in the last place, and the given two bit
+// for bit. The cones are well away from a flat or needle shape, where
+// the formulas' own cancellation would dominate.
+TEST_P(SolverRecoversCones, FromEveryListedPair) {
+    const ConeValues cone = coneOf(GetParam().r, GetParam().h);
+    for (const GivenPair& pair : kListedPairs) {
+        const SolveResult result =
+            ConeSolver{}.solve(pair.number, cone[pair.first], cone[pair.second]);
+        ASSERT_TRUE(result.ok()) << pair.label;
+        for (const auto& q : kQuantities) {
+            if (pair.isGiven(q.quantity))
+                EXPECT_EQ(bits(result.values[q.quantity]), bits(cone[q.quantity]));
+            else
+                EXPECT_LE(ulpsBetween(result.values[q.quantity], cone[q.quantity]), 6u)
+                    << pair.label << " " << q.symbol << ": " << result.values[q.quantity] << " vs "
+                    << cone[q.quantity];
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Shapes, SolverRecoversCones,
+                         ::testing::Values(RecoverCase{3, 4}, RecoverCase{1, 1},
+                                           RecoverCase{0.125, 0.3}, RecoverCase{12.5, 7.25},
+                                           RecoverCase{1234.5, 2000}, RecoverCase{0.001, 0.0015},
+                                           RecoverCase{9999999, 7654321}));
+
+// Tall, thin cones: the height-and-surface radius used to cancel to
+// nothing and report no cone; it now follows S = pi R L closely.
+TEST(SolverHeightSurface, SmallSurfaceAgainstHeightStillGivesTheCone) {
+    const SolveResult result = ConeSolver{}.solve(6, 93.02, 0.0001);
+    ASSERT_TRUE(result.ok());
+    const double r = result.values[Q::R];
+    EXPECT_NEAR(r, 3.42195e-7, 1e-12);
+    EXPECT_LE(ulpsBetween((kPi * r) * result.values[Q::L], 0.0001), 4u);
+}
+
+TEST(SolverHeightSurface, NeverReportsNoConeForPositiveValues) {
+    std::mt19937_64 random(20261208);
+    std::uniform_real_distribution<double> exponent(-6, 7);
+    for (int i = 0; i < 20000; ++i) {
+        const double h = std::pow(10.0, exponent(random));
+        const double s = std::pow(10.0, exponent(random));
+        const SolveResult result = ConeSolver{}.solve(6, h, s);
+        ASSERT_TRUE(result.ok()) << "H = " << h << ", S = " << s;
+        // The radius satisfies S = pi R L to a few ulps of S.
+        const double back = (kPi * result.values[Q::R]) * result.values[Q::L];
+        EXPECT_LE(ulpsBetween(back, s), 8u) << "H = " << h << ", S = " << s;
+    }
+}
+
+TEST(SolverGivenValues, ComeBackBitForBit) {
+    std::mt19937_64 random(7);
+    std::uniform_real_distribution<double> exponent(-3, 7);
+    for (int i = 0; i < 5000; ++i) {
+        const int pair = static_cast<int>(random() % 9);
+        const double a = std::pow(10.0, exponent(random));
+        const double b = std::pow(10.0, exponent(random));
+        const SolveResult result = ConeSolver{}.solve(pair, a, b);
+        if (!result.ok())
+            continue;
+        const GivenPair p = *findPair(pair);
+        EXPECT_EQ(bits(result.values[p.first]), bits(a));
+        EXPECT_EQ(bits(result.values[p.second]), bits(b));
+        for (double x : result.values.bySlot)
+            EXPECT_TRUE(std::isfinite(x) && x >= 0);
+    }
+}
+
+} // namespace

@@ -1,0 +1,92 @@
+#include "velmora/cone_solver.h"
+#include "velmora/constants.h"
+
+#include "ulps.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+#include <cmath>
+
+namespace {
+
+using namespace velmora;
+using velmora::testing::ulpsBetween;
+using Q = ConeQuantity;
+
+constexpr int kSurfaceVolume = 8;
+
+// Two cones that share their lateral surface and volume: (r1, h1) is the
+// one with the larger radius. Computed with long double so that the given
+// S and V are the doubles nearest to the exact values of the pair.
+struct TwinCones {
+    double r1, h1;
+};
+void PrintTo(const TwinCones& c, std::ostream* out) {
+    *out << "R=" << c.r1 << " H=" << c.h1;
+}
+
+struct Cone {
+    long double r, h;
+    long double l() const { return std::sqrt(r * r + h * h); }
+};
+
+// For S and V of cone (r, h), the other root of π²x³ − S²x + 9V² = 0 is
+// found from x1 + x2 + x3 = 0 and x1·x2·x3 = −9V²/π² (x3 negative).
+Cone twinOf(Cone c) {
+    const long double pi = kPi;
+    const long double v = pi * c.r * c.r * c.h / 3;
+    const long double x1 = c.r * c.r;
+    // x2 and x3 solve x² + x1·x − 9V²/(π²·x1) = 0.
+    const long double q = 9 * v * v / (pi * pi * x1);
+    const long double x2 = (-x1 + std::sqrt(x1 * x1 + 4 * q)) / 2;
+    const long double r2 = std::sqrt(x2);
+    return {r2, 3 * v / (pi * r2 * r2)};
+}
+
+class SurfaceVolumeCones : public ::testing::TestWithParam<TwinCones> {};
+
+TEST_P(SurfaceVolumeCones, BothConesAreFoundLargerRadiusFirst) {
+    const Cone wide{GetParam().r1, GetParam().h1};
+    const Cone tall = twinOf(wide);
+    ASSERT_GT(wide.r, tall.r);
+    const long double pi = kPi;
+    const double s = static_cast<double>(pi * wide.r * wide.l());
+    const double v = static_cast<double>(pi * wide.r * wide.r * wide.h / 3);
+
+    const auto cones = ConeSolver{}.solveAll(kSurfaceVolume, s, v);
+    ASSERT_EQ(cones.size(), 2u);
+    const Cone expected[] = {wide, tall};
+    for (std::size_t i = 0; i < 2; ++i) {
+        EXPECT_LE(ulpsBetween(cones[i][Q::R], static_cast<double>(expected[i].r)), 4u)
+            << cones[i][Q::R] << " vs " << static_cast<double>(expected[i].r);
+        EXPECT_LE(ulpsBetween(cones[i][Q::H], static_cast<double>(expected[i].h)), 8u);
+        EXPECT_LE(ulpsBetween(cones[i][Q::L], static_cast<double>(expected[i].l())), 8u);
+        EXPECT_EQ(cones[i][Q::S], s);
+        EXPECT_EQ(cones[i][Q::V], v);
+    }
+    // solve gives the larger radius.
+    const SolveResult one = ConeSolver{}.solve(kSurfaceVolume, s, v);
+    ASSERT_TRUE(one.ok());
+    EXPECT_EQ(one.values, cones[0]);
+}
+
+// Cones well away from H² = 2R², where the two cones merge into one and
+// the radius becomes sensitive to the last digit of S and V.
+INSTANTIATE_TEST_SUITE_P(Shapes, SurfaceVolumeCones,
+                         ::testing::Values(TwinCones{3, 1}, TwinCones{5, 2}, TwinCones{10, 1},
+                                           TwinCones{0.01, 0.002}, TwinCones{2500, 400},
+                                           TwinCones{1, 0.05}));
+
+TEST(SurfaceVolumeCones, AtTheDoubleRootThereIsOneCone) {
+    // H² = 2R²: the two cones are the same one.
+    const double r = 2, h = 2 * std::sqrt(2.0);
+    const double l = std::sqrt(r * r + h * h);
+    const auto cones = ConeSolver{}.solveAll(kSurfaceVolume, kPi * r * l, kPi * r * r * h / 3);
+    ASSERT_FALSE(cones.empty());
+    for (const auto& c : cones)
+        EXPECT_NEAR(c[Q::R], r, 1e-6);
+}
+
+} // namespace

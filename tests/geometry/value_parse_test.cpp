@@ -1,0 +1,101 @@
+#include "velmora/value_text.h"
+
+#include "locale_settings.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+#include <chrono>
+#include <cmath>
+#include <limits>
+#include <random>
+#include <string>
+
+namespace {
+
+using namespace velmora;
+using velmora::testing::sampleLocales;
+using velmora::testing::settingsOf;
+
+struct ParseCase {
+    const char* locale;
+    const char* text;
+    double expected;
+};
+void PrintTo(const ParseCase& c, std::ostream* out) {
+    *out << c.locale << " [" << c.text << "]";
+}
+
+class ParseTable : public ::testing::TestWithParam<ParseCase> {};
+
+TEST_P(ParseTable, ReadsTheLeadingNumber) {
+    const ParseCase c = GetParam();
+    const double got = parseValue(c.text, settingsOf(c.locale));
+    if (std::isinf(c.expected))
+        EXPECT_EQ(got, c.expected) << c.locale << " [" << c.text << "]";
+    else
+        EXPECT_DOUBLE_EQ(got, c.expected) << c.locale << " [" << c.text << "]";
+}
+
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+// Texts as a user types them; the same in every point locale.
+INSTANTIATE_TEST_SUITE_P(
+    Typed, ParseTable,
+    ::testing::Values(
+        ParseCase{"C", "5", 5}, ParseCase{"C", "5abc", 5}, ParseCase{"C", "abc", 0},
+        ParseCase{"C", "-5", -5}, ParseCase{"C", "", 0}, ParseCase{"C", ".5", 0.5},
+        ParseCase{"C", "2,5", 2}, ParseCase{"en_US", "2,5", 2}, ParseCase{"C", "5.", 5},
+        ParseCase{"C", "  +7.25", 7.25}, ParseCase{"C", "\t3", 3}, ParseCase{"C", "1e3", 1000},
+        ParseCase{"C", "2.5E-4", 2.5e-4}, ParseCase{"C", "1e", 1}, ParseCase{"C", "1e+", 1},
+        ParseCase{"C", "1ex", 1}, ParseCase{"C", "1.5.5", 1.5}, ParseCase{"C", "-", 0},
+        ParseCase{"C", ".", 0}, ParseCase{"C", "-.5", -0.5}, ParseCase{"C", "inf", 0},
+        ParseCase{"C", "nan", 0}, ParseCase{"C", "0x10", 0}, ParseCase{"C", "--5", 0},
+        ParseCase{"C", "5 6", 5}, ParseCase{"C", "0012.50", 12.5}, ParseCase{"C", "1e400", kInf},
+        ParseCase{"C", "-1e400", -kInf}, ParseCase{"C", "1e-400", 0},
+        ParseCase{"C", "0.000e99999", 0}, ParseCase{"C", "1e99999999999999999999", kInf},
+        ParseCase{"C", "1e-99999999999999999999", 0}, ParseCase{"C", "(5)", 0}));
+
+// Texts in a comma or grouping locale: its own forms read, and the point
+// still works.
+INSTANTIATE_TEST_SUITE_P(
+    Regional, ParseTable,
+    ::testing::Values(
+        ParseCase{"bg_BG", "47,1238898", 47.1238898}, ParseCase{"bg_BG", "47.1238898", 47.1238898},
+        ParseCase{"bg_BG", "1\u00a0234,5000000", 1234.5}, ParseCase{"bg_BG", "1\u00a0234", 1},
+        ParseCase{"bg_BG", "2,5", 2.5}, ParseCase{"de_DE", "1.234,0000000", 1234},
+        ParseCase{"de_DE", "1.5", 1.5}, ParseCase{"de_DE", "1.234", 1.234},
+        ParseCase{"de_DE", "1.23,5", 1.23}, ParseCase{"de_DE", "12.345.678,5", 12345678.5},
+        ParseCase{"de_DE", "1234.567,5", 1234.567}, ParseCase{"en_US", "1,234.5", 1234.5},
+        ParseCase{"en_US", "1,234,567.25", 1234567.25}, ParseCase{"en_US", "1,23.5", 1},
+        ParseCase{"en_US", "1,2345.5", 1}, ParseCase{"en_US", ",123.5", 0},
+        ParseCase{"hi_IN", "12,34,567.5", 1234567.5}, ParseCase{"hi_IN", "1,234,567.5", 1},
+        ParseCase{"accounting", "(5.0000000)", -5}, ParseCase{"minus_sign", "\u22125,5", -5.5},
+        ParseCase{"minus_sign", "-5,5", -5.5}, ParseCase{"fr_FR", "1\u202f000,25", 1000.25}));
+
+// Arbitrary bytes never crash or hang the reader, and whatever it reads
+// is a number (not NaN).
+TEST(ParseValue, SurvivesArbitraryBytes) {
+    std::mt19937 random(12345);
+    const std::string alphabet = "0123456789.,eE+-() \t\xc2\xa0\xe2\x80\xaf\x88\x92x\xff";
+    const auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < 100000; ++i) {
+        std::string text(random() % 40, ' ');
+        for (char& c : text)
+            c = random() % 4 == 0 ? static_cast<char>(random() % 256)
+                                  : alphabet[random() % alphabet.size()];
+        for (const auto& locale : sampleLocales())
+            ASSERT_FALSE(std::isnan(parseValue(text, locale.settings))) << text;
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(60));
+}
+
+TEST(ParseValue, LongTextsReadInLinearTime) {
+    const std::string digits(200000, '7');
+    EXPECT_EQ(parseValue(digits), kInf);
+    EXPECT_EQ(parseValue("0." + digits), 0.7777777777777778);
+    EXPECT_EQ(parseValue(std::string(200000, '0') + "1"), 1);
+}
+
+} // namespace
