@@ -1,0 +1,162 @@
+// The window as drawn: colours sampled from a rendering of it.
+#include "window_test_support.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QPixmap>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QTest>
+
+namespace velmora::test {
+namespace {
+
+struct ColourSample {
+    const char* what;
+    int x; // window coordinates
+    int y;
+    QRgb colour;
+    bool anyStyle = true; // false: some styles draw there (Fusion shades a frame's inside)
+};
+
+constexpr QRgb kWindowColour = 0xC0C0FF;
+constexpr QRgb kStrip = 0xFFC080;
+constexpr QRgb kMarker = 0x8080FF;
+constexpr QRgb kGreen = 0x00FF00;
+constexpr QRgb kRed = 0xFF0000;
+
+// Points of solid colour, away from captions and edges.
+constexpr ColourSample kSolidSamples[] = {
+    {"window, left of the strip", 4, 4, kWindowColour},
+    {"window, right of the strip", 474, 10, kWindowColour},
+    {"window, between buttons and picture", 280, 200, kWindowColour},
+    {"window, below the text", 240, 420, kWindowColour},
+    {"title strip, left end", 18, 22, kStrip},
+    {"title strip, right end", 462, 22, kStrip},
+    {"list heading, left", 10, 61, kStrip},
+    {"list heading, right", 94, 42, kStrip},
+    {"frame, right of the rows", 256, 132, kWindowColour, false},
+    {"frame, above the first row", 230, 52, kWindowColour, false},
+    {"marker R, top left", 113, 57, kMarker},
+    {"marker R, right", 150, 58, kMarker},
+    {"marker V, right", 150, 154, kMarker},
+    {"marker V, bottom left", 113, 178, kMarker},
+    {"Calculate, left of the caption", 18, 204, kGreen},
+    {"Calculate, right of the caption", 101, 204, kGreen},
+    {"Calculate, below the caption", 60, 213, kGreen},
+    {"Clear, left of the caption", 146, 204, kRed},
+    {"Clear, right of the caption", 229, 204, kRed},
+    {"Clear, below the caption", 188, 213, kRed},
+};
+
+class RenderingTest : public WindowTest {
+protected:
+    QImage render() {
+        window->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        return window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    }
+};
+
+TEST_F(RenderingTest, RenderingIsTheClientArea) {
+    const QImage image = render();
+    EXPECT_EQ(image.size(), QSize(481, 424));
+}
+
+TEST_F(RenderingTest, SolidColours) {
+    const QImage image = render();
+    for (const ColourSample& s : kSolidSamples) {
+        EXPECT_EQ(hex(QColor(image.pixel(s.x, s.y))), hex(QColor(s.colour)))
+            << s.what << " at (" << s.x << ", " << s.y << ")";
+    }
+}
+
+// The colours hold under every style Qt offers, not only the program's own.
+TEST(RenderingUnderStyles, SolidColoursUnderEveryStyle) {
+    const QString ownStyle = QApplication::style()->name();
+    for (const QString& key : QStyleFactory::keys()) {
+        SCOPED_TRACE(key.toStdString());
+        QApplication::setStyle(key);
+        {
+            Velmora window;
+            window.show();
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+            const QImage image = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+            for (const ColourSample& s : kSolidSamples) {
+                if (!s.anyStyle)
+                    continue;
+                EXPECT_EQ(hex(QColor(image.pixel(s.x, s.y))), hex(QColor(s.colour)))
+                    << s.what << " at (" << s.x << ", " << s.y << ")";
+            }
+        }
+    }
+    QApplication::setStyle(ownStyle);
+    EXPECT_EQ(QApplication::style()->name(), ownStyle);
+}
+
+TEST_F(RenderingTest, ButtonsKeepTheirFaceWithTheFocusAndWhilePressed) {
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    window->Command1[0]->setFocus(Qt::TabFocusReason);
+    window->Command1[1]->setDown(true);
+    const QImage image = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(hex(QColor(image.pixel(18, 204))), "#00FF00");
+    EXPECT_EQ(hex(QColor(image.pixel(101, 204))), "#00FF00");
+    EXPECT_EQ(hex(QColor(image.pixel(148, 204))), "#FF0000");
+    EXPECT_EQ(hex(QColor(image.pixel(229, 204))), "#FF0000");
+    window->Command1[1]->setDown(false);
+}
+
+TEST_F(RenderingTest, PictureIsWhiteInsideItsBorder) {
+    const QImage image = render();
+    // Picture1 is at (312, 40); its border is 2 px; the figure's corners are white.
+    for (const QPoint p : {QPoint(315, 43), QPoint(449, 43), QPoint(315, 202), QPoint(449, 202)}) {
+        const QColor c(image.pixel(p));
+        EXPECT_GE(c.red(), 250) << p.x() << "," << p.y();
+        EXPECT_GE(c.green(), 250) << p.x() << "," << p.y();
+        EXPECT_GE(c.blue(), 250) << p.x() << "," << p.y();
+    }
+    // Its border is sunken: darker at the top left than the white inside.
+    EXPECT_LT(qGray(image.pixel(312, 40)), 200);
+    EXPECT_LT(qGray(image.pixel(313, 41)), 200);
+}
+
+TEST_F(RenderingTest, PictureShowsTheFigureUnscaled) {
+    const QImage image = render();
+    const QImage figure =
+        window->Picture1->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(figure.size(), QSize(137, 162));
+    int differing = 0;
+    for (int y = 0; y < figure.height(); ++y) {
+        for (int x = 0; x < figure.width(); ++x)
+            differing += image.pixel(314 + x, 42 + y) != figure.pixel(x, y) ? 1 : 0;
+    }
+    EXPECT_EQ(differing, 0);
+    // And the figure has a drawing in it, not just white.
+    int dark = 0;
+    for (int y = 0; y < figure.height(); ++y) {
+        for (int x = 0; x < figure.width(); ++x)
+            dark += qGray(figure.pixel(x, y)) < 100 ? 1 : 0;
+    }
+    EXPECT_GT(dark, 200);
+}
+
+TEST_F(RenderingTest, CaptionsAreDrawn) {
+    const QImage image = render();
+    // Some dark pixels of text in the middle of the strip and of each button.
+    auto darkIn = [&](const QRect& r) {
+        int dark = 0;
+        for (int y = r.top(); y <= r.bottom(); ++y) {
+            for (int x = r.left(); x <= r.right(); ++x)
+                dark += qGray(image.pixel(x, y)) < 80 ? 1 : 0;
+        }
+        return dark;
+    };
+    EXPECT_GT(darkIn(QRect(100, 2, 280, 20)), 50);   // title strip
+    EXPECT_GT(darkIn(QRect(30, 195, 60, 18)), 20);   // Изчисли
+    EXPECT_GT(darkIn(QRect(160, 195, 60, 18)), 20);  // Изчисти
+    EXPECT_GT(darkIn(QRect(20, 240, 400, 60)), 200); // the assignment
+}
+
+} // namespace
+} // namespace velmora::test

@@ -1,0 +1,47 @@
+// Helpers shared by the window tests.
+#pragma once
+
+#include "velmora.h"
+
+#include <QCheckBox>
+#include <QColor>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace velmora::test {
+
+// A freshly built window for each test.
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Shows the window and waits until it is active (has the keyboard).
+    void showActive();
+
+    std::unique_ptr<Velmora> window;
+};
+
+// The control called `name` with index `index` ("Text2", 3), looked up through
+// the window's members.
+QWidget* member(Velmora& window, std::string_view name, int index);
+
+// True when `widget` is `ancestor` or lies inside it.
+bool isSelfOrInside(const QWidget* widget, const QWidget* ancestor);
+
+std::string describe(const QWidget* widget);
+
+std::string hex(const QColor& colour);
+
+} // namespace velmora::test

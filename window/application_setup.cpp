@@ -1,0 +1,44 @@
+#include "application_setup.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QStyle>
+#include <QStyleFactory>
+
+#ifndef VELMORA_VERSION
+#error "VELMORA_VERSION must be defined by the build (the CMake project version)"
+#endif
+
+namespace velmora {
+
+QFont windowFont() {
+    QFont font;
+    font.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"),
+                      QStringLiteral("DejaVu Serif")});
+    font.setStyleHint(QFont::Serif);
+    // 12 pt is 16 px at 96 dots per inch. The window's geometry is fixed in
+    // logical pixels at 96 dpi, so the font is fixed in the same unit: text
+    // then fits its boxes whatever logical DPI the platform reports (Xvfb and
+    // the offscreen platform do not all say 96). High-DPI scaling enlarges
+    // font and geometry alike.
+    font.setPixelSize(16);
+    font.setWeight(QFont::Normal);
+    font.setItalic(false);
+    font.setUnderline(false);
+    font.setStrikeOut(false);
+    return font;
+}
+
+void configureApplication(QApplication& app) {
+    QApplication::setApplicationName(QStringLiteral("Velmora"));
+    QApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
+    // The classic Windows style draws the sunken 3D borders of the text boxes,
+    // the list and the picture box that the window is laid out for; it is part
+    // of every Qt build.
+    if (QStyle* style = QStyleFactory::create(QStringLiteral("Windows")))
+        QApplication::setStyle(style);
+    QApplication::setFont(windowFont());
+    app.setWindowIcon(QIcon(kWindowIconResource));
+}
+
+} // namespace velmora

@@ -1,0 +1,20 @@
+// The fixed texts of the Velmora window, exactly as shown (CR LF line breaks).
+#pragma once
+
+#include <string_view>
+
+namespace velmora::texts {
+
+// Our web address, one blank, then the title of the program.
+extern const std::string_view kWebAddress;
+extern const std::string_view kWindowCaption;
+
+// The school assignment that the program answers, with the formulas it uses:
+// twelve lines, each ending in CR LF; the fourth has a blank before its CR LF.
+extern const std::string_view kAssignmentText;
+
+// A saying that the window holds but never shows: three lines, each ending in
+// a blank and CR LF.
+extern const std::string_view kSaying;
+
+} // namespace velmora::texts

@@ -1,0 +1,14 @@
+// Velmora: a calculator for a right circular cone.
+#include "application_setup.h"
+#include "velmora.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    velmora::configureApplication(app);
+
+    velmora::Velmora window;
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,365 @@
+#include "velmora.h"
+
+#include "application_setup.h"
+#include "controls.h"
+#include "fixed_texts.h"
+
+#include <velmora/cone_quantity.h>
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <QTextOption>
+
+#include <algorithm>
+#include <cassert>
+#include <string_view>
+#include <vector>
+
+namespace velmora {
+namespace {
+
+using layout::ControlKind;
+using layout::ControlLayout;
+using layout::ControlName;
+using layout::pixels;
+
+// A title bar with icon, caption and Close (with the system menu); no
+// Minimize, no Maximize.
+constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::CustomizeWindowHint |
+                                         Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                         Qt::WindowCloseButtonHint;
+
+QString toQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QColor toQColor(const layout::Rgb& rgb) {
+    return QColor(rgb.red, rgb.green, rgb.blue);
+}
+
+// Opaque back colour of a label.
+void fillWithBackColour(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setBackgroundRole(QPalette::Window);
+    widget->setAutoFillBackground(true);
+}
+
+// A command button's face in one solid colour under every style, with a
+// raised edge that sinks while the button is held down.
+QString buttonStyleSheet(const QColor& face) {
+    return QStringLiteral("QPushButton { background-color: %1; border-style: solid;"
+                          " border-width: 1px 2px 2px 1px;"
+                          " border-color: #ffffff #404040 #404040 #ffffff; padding: 2px; }"
+                          " QPushButton:pressed { border-width: 2px 1px 1px 2px;"
+                          " border-color: #404040 #ffffff #ffffff #404040; }")
+        .arg(face.name());
+}
+
+QString contentText(const ControlLayout& c) {
+    switch (c.content) {
+    case layout::Content::Caption:
+        return toQString(c.caption);
+    case layout::Content::AssignmentText:
+        return toQString(texts::kAssignmentText);
+    case layout::Content::Saying:
+        return toQString(texts::kSaying);
+    case layout::Content::None:
+    case layout::Content::ListedPairs:
+    case layout::Content::ConeFigure:
+        break;
+    }
+    return {};
+}
+
+QLabel* makeLabel(const ControlLayout& c, QWidget* container) {
+    auto* label = new QLabel(contentText(c), container);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setFocusPolicy(Qt::NoFocus);
+    return label;
+}
+
+QListWidget* makeListBox(const ControlLayout& c, QWidget* container) {
+    auto* list = new QListWidget(container);
+    if (c.content == layout::Content::ListedPairs) {
+        for (const GivenPair& pair : kListedPairs) {
+            auto* item = new QListWidgetItem(toQString(pair.label), list);
+            item->setData(Qt::UserRole, 0); // the entry's associated number; nothing reads it
+        }
+    }
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    list->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    list->setFocusPolicy(Qt::StrongFocus);
+    list->setCurrentRow(-1);
+    list->clearSelection();
+    return list;
+}
+
+ColouredFrame* makeFrame(const ControlLayout& c, QWidget* container) {
+    auto* frame = new ColouredFrame(contentText(c), container);
+    frame->setFocusPolicy(Qt::NoFocus);
+    return frame;
+}
+
+MarkerCheckBox* makeCheckBox(const ControlLayout& c, QWidget* container) {
+    auto* box = new MarkerCheckBox(contentText(c), container);
+    box->setChecked(false);
+    box->setLayoutDirection(Qt::LeftToRight); // box at the left, caption to its right
+    return box;
+}
+
+QLineEdit* makeTextBox(const ControlLayout& c, QWidget* container) {
+    auto* edit = new QLineEdit(contentText(c), container);
+    edit->setFrame(true);
+    edit->setReadOnly(c.state.locked);
+    if (c.state.maxLength > 0)
+        edit->setMaxLength(c.state.maxLength);
+    edit->setFocusPolicy(Qt::StrongFocus);
+    return edit;
+}
+
+QPlainTextEdit* makeMultiLineTextBox(const ControlLayout& c, QWidget* container) {
+    auto* edit = new QPlainTextEdit(container);
+    edit->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    edit->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    edit->setTabChangesFocus(true);
+    edit->setUndoRedoEnabled(false);
+    // Qt stores CR LF as one line break; the text shows as its lines.
+    edit->setPlainText(contentText(c));
+    edit->setReadOnly(c.state.locked);
+    if (c.state.locked) {
+        // Read-only, but the user can still move through, select and copy the text.
+        edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    }
+    edit->setFocusPolicy(Qt::StrongFocus);
+    return edit;
+}
+
+QLabel* makePictureBox(const ControlLayout& c, QWidget* container) {
+    auto* picture = new QLabel(container);
+    // The classic two-pixel sunken edge; the picture fills the rest exactly.
+    picture->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    picture->setMargin(0);
+    picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    picture->setScaledContents(false);
+    if (c.content == layout::Content::ConeFigure)
+        picture->setPixmap(QPixmap(kConeFigureResource));
+    picture->setFocusPolicy(Qt::StrongFocus);
+    return picture;
+}
+
+QPushButton* makeCommandButton(const ControlLayout& c, QWidget* container) {
+    auto* button = new QPushButton(contentText(c), container);
+    // Neither button is the default or the cancel button: Enter and Escape press neither.
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    button->setFocusPolicy(Qt::StrongFocus);
+    return button;
+}
+
+} // namespace
+
+Velmora::Velmora(QWidget* parent) : QWidget(parent, kWindowFlags) {
+    setObjectName(QStringLiteral("Velmora"));
+    setWindowTitle(toQString(texts::kWindowCaption));
+    setWindowIcon(QIcon(kWindowIconResource));
+    // The window's font; no control has one of its own.
+    setFont(windowFont());
+    setFixedSize(pixels(layout::kClientWidth), pixels(layout::kClientHeight));
+
+    for (const ControlLayout& c : layout::kControls) {
+        QWidget* container =
+            c.container == layout::Container::Frame1 ? static_cast<QWidget*>(Frame1) : this;
+        assert(container != nullptr);
+        QWidget* widget = createControl(c, container);
+        attach(c, widget);
+    }
+    applyStackingOrder();
+    applyTabOrder();
+}
+
+QWidget* Velmora::createControl(const ControlLayout& c, QWidget* container) {
+    QWidget* widget = nullptr;
+    switch (c.kind) {
+    case ControlKind::Label:
+        widget = makeLabel(c, container);
+        break;
+    case ControlKind::ListBox:
+        widget = makeListBox(c, container);
+        break;
+    case ControlKind::Frame:
+        widget = makeFrame(c, container);
+        break;
+    case ControlKind::CheckBox:
+        widget = makeCheckBox(c, container);
+        break;
+    case ControlKind::TextBox:
+        widget = makeTextBox(c, container);
+        break;
+    case ControlKind::MultiLineTextBox:
+        widget = makeMultiLineTextBox(c, container);
+        break;
+    case ControlKind::PictureBox:
+        widget = makePictureBox(c, container);
+        break;
+    case ControlKind::CommandButton:
+        widget = makeCommandButton(c, container);
+        break;
+    }
+    assert(widget != nullptr);
+
+    widget->setObjectName(QString::fromStdString(layout::controlId(c.name, c.index)));
+    widget->setGeometry(pixels(c.left), pixels(c.top), pixels(c.width), pixels(c.height));
+    if (c.backColour) {
+        const QColor colour = toQColor(*c.backColour);
+        if (c.kind == ControlKind::CommandButton)
+            widget->setStyleSheet(buttonStyleSheet(colour));
+        else if (auto* frame = qobject_cast<ColouredFrame*>(widget))
+            frame->setBackColour(colour);
+        else if (auto* marker = qobject_cast<MarkerCheckBox*>(widget))
+            marker->setBackColour(colour);
+        else
+            fillWithBackColour(widget, colour);
+    }
+    widget->setEnabled(c.state.enabled);
+    if (!c.state.visible)
+        widget->hide();
+    return widget;
+}
+
+void Velmora::attach(const ControlLayout& c, QWidget* widget) {
+    const auto i = static_cast<std::size_t>(c.index);
+    switch (c.name) {
+    case ControlName::Label1:
+        Label1.at(i) = static_cast<QLabel*>(widget);
+        break;
+    case ControlName::List1:
+        List1.at(i) = static_cast<QListWidget*>(widget);
+        break;
+    case ControlName::Frame1:
+        Frame1 = static_cast<QGroupBox*>(widget);
+        break;
+    case ControlName::Check1:
+        Check1.at(i) = static_cast<QCheckBox*>(widget);
+        break;
+    case ControlName::Text2:
+        Text2.at(i) = static_cast<QLineEdit*>(widget);
+        break;
+    case ControlName::Picture1:
+        Picture1 = static_cast<QLabel*>(widget);
+        break;
+    case ControlName::Command1:
+        Command1.at(i) = static_cast<QPushButton*>(widget);
+        break;
+    case ControlName::Text1:
+        Text1.at(i) = static_cast<QPlainTextEdit*>(widget);
+        break;
+    }
+}
+
+QWidget* Velmora::control(ControlName name, int index) const {
+    if (index < 0 || index >= layout::elementCount(name))
+        return nullptr;
+    const auto i = static_cast<std::size_t>(index);
+    switch (name) {
+    case ControlName::Label1:
+        return Label1[i];
+    case ControlName::List1:
+        return List1[i];
+    case ControlName::Frame1:
+        return Frame1;
+    case ControlName::Check1:
+        return Check1[i];
+    case ControlName::Text2:
+        return Text2[i];
+    case ControlName::Picture1:
+        return Picture1;
+    case ControlName::Command1:
+        return Command1[i];
+    case ControlName::Text1:
+        return Text1[i];
+    }
+    return nullptr;
+}
+
+// Raise every control from the bottom of its container's order to the top.
+void Velmora::applyStackingOrder() {
+    for (auto it = layout::kWindowStacking.rbegin(); it != layout::kWindowStacking.rend(); ++it)
+        control(it->name, it->index)->raise();
+    for (auto it = layout::kFrameStacking.rbegin(); it != layout::kFrameStacking.rend(); ++it)
+        control(it->name, it->index)->raise();
+}
+
+// Chain the controls in tab index order. Controls that never take the focus
+// (labels, the frame) are left out; disabled and hidden ones stay in the
+// chain and are skipped by Qt while they are so.
+void Velmora::applyTabOrder() {
+    std::vector<const ControlLayout*> byTab;
+    for (const ControlLayout& c : layout::kControls)
+        byTab.push_back(&c);
+    std::sort(byTab.begin(), byTab.end(), [](const ControlLayout* a, const ControlLayout* b) {
+        return a->tabIndex < b->tabIndex;
+    });
+
+    QWidget* previous = nullptr;
+    QWidget* first = nullptr;
+    for (const ControlLayout* c : byTab) {
+        QWidget* widget = control(c->name, c->index);
+        if (widget->focusPolicy() == Qt::NoFocus)
+            continue;
+        if (previous != nullptr)
+            setTabOrder(previous, widget);
+        previous = widget;
+        if (first == nullptr && widget->isEnabled() && !widget->isHidden())
+            first = widget;
+    }
+    // The window opens with the focus on the first control that can take it.
+    if (first != nullptr)
+        first->setFocus(Qt::OtherFocusReason);
+}
+
+void Velmora::paintEvent(QPaintEvent* event) {
+    // Painted rather than put in the palette, which would pass it on to the
+    // controls (scroll bars and the like keep the platform's colours).
+    QPainter painter(this);
+    painter.fillRect(event->rect(), toQColor(layout::kWindowBackColour));
+}
+
+void Velmora::showEvent(QShowEvent* event) {
+    if (!placed_ && !event->spontaneous()) {
+        placed_ = true;
+        if (isWindow() && !testAttribute(Qt::WA_Moved))
+            centreOnScreen();
+    }
+    QWidget::showEvent(event);
+}
+
+void Velmora::centreOnScreen() {
+    const QScreen* target = screen();
+    if (target == nullptr)
+        return;
+    QRect frame = frameGeometry();
+    frame.moveCenter(target->availableGeometry().center());
+    move(frame.topLeft());
+}
+
+} // namespace velmora
