@@ -123,7 +123,9 @@ const ControlLayout& layoutOf(ControlName name, int index) {
 std::string controlId(ControlName name, int index) {
     std::string id = nameText(name);
     if (name != ControlName::Frame1 && name != ControlName::Picture1)
-        id += "(" + std::to_string(index) + ")";
+        id.append("(")
+            .append(std::to_string(index))
+            .append(")"); // no temporaries: g++ 12 -O2 warns falsely on them
     return id;
 }
 

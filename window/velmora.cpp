@@ -3,6 +3,7 @@
 #include "application_setup.h"
 #include "controls.h"
 #include "fixed_texts.h"
+#include "regional_settings.h"
 
 #include <velmora/cone_quantity.h>
 
@@ -124,12 +125,13 @@ MarkerCheckBox* makeCheckBox(const ControlLayout& c, QWidget* container) {
     return box;
 }
 
-QLineEdit* makeTextBox(const ControlLayout& c, QWidget* container) {
-    auto* edit = new QLineEdit(contentText(c), container);
+ValueField* makeTextBox(const ControlLayout& c, QWidget* container) {
+    auto* edit = new ValueField(container);
+    edit->setText(contentText(c));
     edit->setFrame(true);
     edit->setReadOnly(c.state.locked);
     if (c.state.maxLength > 0)
-        edit->setMaxLength(c.state.maxLength);
+        edit->setTypingLimit(c.state.maxLength);
     edit->setFocusPolicy(Qt::StrongFocus);
     return edit;
 }
@@ -178,7 +180,8 @@ QPushButton* makeCommandButton(const ControlLayout& c, QWidget* container) {
 
 } // namespace
 
-Velmora::Velmora(QWidget* parent) : QWidget(parent, kWindowFlags) {
+Velmora::Velmora(QWidget* parent)
+    : QWidget(parent, kWindowFlags), numberSettings_(userNumberSettings) {
     setObjectName(QStringLiteral("Velmora"));
     setWindowTitle(toQString(texts::kWindowCaption));
     setWindowIcon(QIcon(kWindowIconResource));
@@ -195,6 +198,7 @@ Velmora::Velmora(QWidget* parent) : QWidget(parent, kWindowFlags) {
     }
     applyStackingOrder();
     applyTabOrder();
+    connectEvents();
 }
 
 QWidget* Velmora::createControl(const ControlLayout& c, QWidget* container) {
@@ -262,7 +266,7 @@ void Velmora::attach(const ControlLayout& c, QWidget* widget) {
         Check1.at(i) = static_cast<QCheckBox*>(widget);
         break;
     case ControlName::Text2:
-        Text2.at(i) = static_cast<QLineEdit*>(widget);
+        Text2.at(i) = static_cast<ValueField*>(widget);
         break;
     case ControlName::Picture1:
         Picture1 = static_cast<QLabel*>(widget);
@@ -345,6 +349,8 @@ void Velmora::paintEvent(QPaintEvent* event) {
 }
 
 void Velmora::showEvent(QShowEvent* event) {
+    if (!loaded_)
+        Form_Load();
     if (!placed_ && !event->spontaneous()) {
         placed_ = true;
         if (isWindow() && !testAttribute(Qt::WA_Moved))

@@ -2,7 +2,11 @@
 // colours and pictures, built from the tables of layout_table.h.
 #pragma once
 
+#include "failure_messages.h"
 #include "layout_table.h"
+#include "value_field.h"
+
+#include "velmora/number_settings.h"
 
 #include <QWidget>
 
@@ -11,7 +15,6 @@
 class QCheckBox;
 class QGroupBox;
 class QLabel;
-class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
@@ -29,13 +32,30 @@ public:
     std::array<QListWidget*, 1> List1{};    // the selectable combinations
     QGroupBox* Frame1 = nullptr;            // "Размери", holds the quantity rows
     std::array<QCheckBox*, 5> Check1{};     // marker of quantity slot i
-    std::array<QLineEdit*, 5> Text2{};      // value of quantity slot i
+    std::array<ValueField*, 5> Text2{};     // value of quantity slot i
     QLabel* Picture1 = nullptr;             // the cone figure
     std::array<QPushButton*, 2> Command1{}; // 0: Calculate, 1: Clear
     std::array<QPlainTextEdit*, 2> Text1{}; // 0: the assignment, 1: the saying (hidden)
 
     // The control with this name and index, or nullptr.
     QWidget* control(layout::ControlName name, int index) const;
+
+    // The window's event procedures. Form_Load runs once, when the window
+    // is first shown (or earlier, when called); the others run when the
+    // user chooses a list entry or presses a button. None moves the focus.
+    void Form_Load();
+    void List1_Click(int Index);
+    void Command1_Click(int Index);
+
+    // The window's own procedures.
+    void ApplyCombination();
+    void CalculateCone();
+    void ClearValues();
+
+    // Where the number settings for reading and writing values come from:
+    // the user's regional settings, unless a test says otherwise.
+    using NumberSettingsSource = NumberSettings (*)();
+    void setNumberSettingsSource(NumberSettingsSource source) { numberSettings_ = source; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -48,7 +68,12 @@ private:
     void applyTabOrder();
     void centreOnScreen();
 
+    void connectEvents();
+    void tellFailure(const FailureMessage& message);
+
     bool placed_ = false;
+    bool loaded_ = false;
+    NumberSettingsSource numberSettings_;
 };
 
 } // namespace velmora

@@ -1,0 +1,47 @@
+// The number settings read off a QLocale for the calculation library.
+#include "regional_settings.h"
+
+#include <velmora/value_text.h>
+
+#include <QLocale>
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+namespace velmora::test {
+namespace {
+
+struct LocaleCase {
+    const char* locale;
+    NumberSettings expected;
+    const char* fortySevenThousand; // how 47123.5 is written
+};
+void PrintTo(const LocaleCase& c, std::ostream* out) {
+    *out << c.locale;
+}
+
+class SettingsOfLocale : public ::testing::TestWithParam<LocaleCase> {};
+
+TEST_P(SettingsOfLocale, AreReadOffQLocale) {
+    const NumberSettings s = numberSettingsOf(QLocale(QString::fromUtf8(GetParam().locale)));
+    EXPECT_EQ(s.decimalSeparator, GetParam().expected.decimalSeparator);
+    EXPECT_EQ(s.groupSeparator, GetParam().expected.groupSeparator);
+    EXPECT_EQ(s.primaryGroupSize, GetParam().expected.primaryGroupSize);
+    EXPECT_EQ(s.secondaryGroupSize, GetParam().expected.secondaryGroupSize);
+    EXPECT_EQ(s.negativePrefix, GetParam().expected.negativePrefix);
+    EXPECT_EQ(s.negativeSuffix, GetParam().expected.negativeSuffix);
+    EXPECT_EQ(formatValue(47123.5, s), GetParam().fortySevenThousand);
+    EXPECT_EQ(parseValue(GetParam().fortySevenThousand, s), 47123.5);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Locales, SettingsOfLocale,
+    ::testing::Values(LocaleCase{"C", {".", "", 3, 3, "-", ""}, "47123.5000000"},
+                      LocaleCase{"en_US", {".", ",", 3, 3, "-", ""}, "47,123.5000000"},
+                      LocaleCase{"de_DE", {",", ".", 3, 3, "-", ""}, "47.123,5000000"},
+                      LocaleCase{"bg_BG", {",", "\u00a0", 3, 3, "-", ""}, "47\u00a0123,5000000"},
+                      LocaleCase{"hi_IN", {".", ",", 3, 2, "-", ""}, "47,123.5000000"},
+                      LocaleCase{"de_CH", {".", "\u2019", 3, 3, "-", ""}, "47\u2019123.5000000"}));
+
+} // namespace
+} // namespace velmora::test

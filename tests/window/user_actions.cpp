@@ -1,0 +1,68 @@
+#include "user_actions.h"
+
+#include <QApplication>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace velmora::test {
+
+void UserActions::typeInto(int slot, const QString& text) {
+    ValueField* field = w_.Text2.at(static_cast<std::size_t>(slot));
+    QTest::mouseClick(field, Qt::LeftButton);
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    if (text.isEmpty())
+        QTest::keyClick(field, Qt::Key_Delete);
+    else
+        QTest::keyClicks(field, text);
+}
+
+void UserActions::pressCalculate() {
+    QTest::mouseClick(w_.Command1[0], Qt::LeftButton);
+}
+
+void UserActions::pressClear() {
+    QTest::mouseClick(w_.Command1[1], Qt::LeftButton);
+}
+
+void UserActions::clickEntry(int entry) {
+    QListWidget* list = w_.List1[0];
+    list->scrollToItem(list->item(entry));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      list->visualItemRect(list->item(entry)).center());
+}
+
+void UserActions::pressInList(int key) {
+    QListWidget* list = w_.List1[0];
+    list->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(list, static_cast<Qt::Key>(key));
+}
+
+FieldTexts UserActions::fieldTexts() const {
+    FieldTexts texts;
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        texts[i] = w_.Text2[i]->text();
+    return texts;
+}
+
+QString UserActions::closeMessageDuring(const std::function<void()>& action) {
+    QString text;
+    // The box is modal: it is read and closed from inside its own event
+    // loop. Without a box no event loop runs and the timer never fires.
+    QTimer timer;
+    timer.setSingleShot(true);
+    QObject::connect(&timer, &QTimer::timeout, [&text] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            text = box->text();
+            box->accept();
+        }
+    });
+    timer.start(0);
+    action();
+    timer.stop();
+    return text;
+}
+
+} // namespace velmora::test

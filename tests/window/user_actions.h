@@ -1,0 +1,38 @@
+// A user's actions on the Velmora window, done with real input events.
+#pragma once
+
+#include "velmora.h"
+
+#include <QString>
+
+#include <array>
+#include <functional>
+
+namespace velmora::test {
+
+using FieldTexts = std::array<QString, 5>;
+
+class UserActions {
+public:
+    explicit UserActions(Velmora& window) : w_(window) {}
+
+    // Clicks into value field `slot`, selects what it holds and types `text`.
+    void typeInto(int slot, const QString& text);
+    void pressCalculate();
+    void pressClear();
+    // Clicks list entry `entry`, scrolling the list to it first.
+    void clickEntry(int entry);
+    // Gives the list the focus and presses `key` (Down, Up, Home, End...).
+    void pressInList(int key);
+
+    FieldTexts fieldTexts() const;
+
+    // Runs `action`, which is expected to open a message box; returns the
+    // box's text after closing it, or an empty text when none opened.
+    QString closeMessageDuring(const std::function<void()>& action);
+
+private:
+    Velmora& w_;
+};
+
+} // namespace velmora::test

@@ -1,0 +1,36 @@
+#include "regional_settings.h"
+
+#include <QStringList>
+
+namespace velmora {
+
+NumberSettings numberSettingsOf(const QLocale& locale) {
+    NumberSettings s;
+    s.decimalSeparator = locale.decimalPoint().toStdString();
+
+    // QLocale tells the group separator but not the group sizes, nor
+    // whether it groups at all (the C locale does not): both are read off
+    // a long number written the locale's way.
+    const QString separator = locale.groupSeparator();
+    const QString grouped = locale.toString(1234567890123LL);
+    const QStringList groups =
+        separator.isEmpty() ? QStringList{grouped} : grouped.split(separator);
+    if (groups.size() >= 2) {
+        s.groupSeparator = separator.toStdString();
+        s.primaryGroupSize = static_cast<int>(groups.back().size());
+        s.secondaryGroupSize = static_cast<int>(
+            groups.size() >= 3 ? groups[groups.size() - 2].size() : groups.back().size());
+    }
+
+    // The negative form is what surrounds the digit in minus one.
+    const QString one = locale.toString(1);
+    const QString minusOne = locale.toString(-1);
+    const auto at = minusOne.indexOf(one);
+    if (at >= 0) {
+        s.negativePrefix = minusOne.left(at).toStdString();
+        s.negativeSuffix = minusOne.mid(at + one.size()).toStdString();
+    }
+    return s;
+}
+
+} // namespace velmora

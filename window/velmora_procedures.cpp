@@ -1,0 +1,119 @@
+// What the Velmora window does: start-up, choosing a combination, Calculate
+// and Clear. The controls hold all the state; these procedures only read and
+// write them.
+#include "velmora.h"
+
+#include "velmora/cone_solver.h"
+#include "velmora/value_text.h"
+
+#include <QCheckBox>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <optional>
+
+namespace velmora {
+namespace {
+
+constexpr int kCalculate = 0;
+constexpr int kClear = 1;
+constexpr int kValueFieldLimit = 7;
+
+std::size_t slot(ConeQuantity q) {
+    return static_cast<std::size_t>(slotOf(q));
+}
+
+} // namespace
+
+void Velmora::connectEvents() {
+    // Selecting an entry, by the program, the mouse or the keyboard, is the
+    // list's click; choosing the entry already in force again is no change
+    // and keeps what the user typed.
+    connect(List1[0], &QListWidget::currentRowChanged, this, [this] { List1_Click(0); });
+    for (int i = 0; i < static_cast<int>(Command1.size()); ++i)
+        connect(Command1[static_cast<std::size_t>(i)], &QPushButton::clicked, this,
+                [this, i] { Command1_Click(i); });
+}
+
+void Velmora::Form_Load() {
+    loaded_ = true;
+    ClearValues();
+    for (ValueField* field : Text2)
+        field->setTypingLimit(kValueFieldLimit);
+    List1[0]->setCurrentRow(0); // runs List1_Click(0) before going on
+    for (ConeQuantity q : {ConeQuantity::R, ConeQuantity::L}) {
+        Check1[slot(q)]->setChecked(true);
+        Text2[slot(q)]->setReadOnly(false);
+    }
+}
+
+void Velmora::List1_Click(int Index) {
+    if (Index == 0)
+        ApplyCombination();
+}
+
+void Velmora::Command1_Click(int Index) {
+    if (Index == kCalculate)
+        CalculateCone();
+    else if (Index == kClear)
+        ClearValues();
+}
+
+void Velmora::ApplyCombination() {
+    for (std::size_t i = 0; i < kQuantityCount; ++i) {
+        Check1[i]->setEnabled(false);
+        Check1[i]->setChecked(false);
+        Text2[i]->clear();
+        Text2[i]->setReadOnly(true);
+    }
+    const std::optional<GivenPair> pair = findPair(List1[0]->currentRow());
+    if (!pair)
+        return;
+    for (ConeQuantity q : {pair->first, pair->second}) {
+        Check1[slot(q)]->setChecked(true);
+        Text2[slot(q)]->setReadOnly(false);
+    }
+}
+
+void Velmora::ClearValues() {
+    for (ValueField* field : Text2)
+        field->clear();
+}
+
+void Velmora::CalculateCone() {
+    const int n = List1[0]->currentRow();
+    const NumberSettings settings = numberSettings_();
+    auto valueOf = [&](ConeQuantity q) {
+        return parseValue(Text2[slot(q)]->text().toStdString(), settings);
+    };
+
+    // Every given value must be greater than 0; otherwise nothing happens.
+    bool accepted = true;
+    for (const QuantityInfo& q : kQuantities)
+        if (Check1[slot(q.quantity)]->isChecked() && !(valueOf(q.quantity) > 0))
+            accepted = false;
+    if (!accepted)
+        return;
+
+    const std::optional<GivenPair> pair = findPair(n);
+    if (!pair)
+        return;
+    const SolveResult result =
+        ConeSolver{}.solve(pair->number, valueOf(pair->first), valueOf(pair->second));
+    if (!result.ok()) {
+        // The fields keep what they show; the user learns why.
+        tellFailure(failureMessage(pair->number, result.failure));
+        return;
+    }
+    for (const QuantityInfo& q : kQuantities)
+        Text2[slot(q.quantity)]->writeText(
+            QString::fromStdString(formatValue(result.values[q.quantity], settings)));
+}
+
+void Velmora::tellFailure(const FailureMessage& message) {
+    QMessageBox box(QMessageBox::Warning, message.title, message.text, QMessageBox::Ok, this);
+    box.exec();
+}
+
+} // namespace velmora
