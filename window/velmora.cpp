@@ -1,5 +1,6 @@
 #include "velmora.h"
 
+#include "accessible_texts.h"
 #include "application_setup.h"
 #include "controls.h"
 #include "fixed_texts.h"
@@ -198,7 +199,18 @@ Velmora::Velmora(QWidget* parent)
     }
     applyStackingOrder();
     applyTabOrder();
+    applyAccessibleTexts();
     connectEvents();
+}
+
+void Velmora::applyAccessibleTexts() {
+    setAccessibleName(QStringLiteral("Velmora"));
+    setAccessibleDescription(toQString(accessibility::kWindowDescription));
+    for (const accessibility::AccessibleText& a : accessibility::kAccessibleTexts) {
+        QWidget* widget = control(a.name, a.index);
+        widget->setAccessibleName(toQString(a.accessibleName));
+        widget->setAccessibleDescription(toQString(a.description));
+    }
 }
 
 QWidget* Velmora::createControl(const ControlLayout& c, QWidget* container) {

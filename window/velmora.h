@@ -68,6 +68,7 @@ private:
     void applyTabOrder();
     void centreOnScreen();
 
+    void applyAccessibleTexts();
     void connectEvents();
     void tellFailure(const FailureMessage& message);
 

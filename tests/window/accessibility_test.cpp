@@ -1,0 +1,92 @@
+// What a screen reader learns of the window through Qt's accessibility.
+#include "regional_settings.h"
+#include "user_actions.h"
+#include "window_test_support.h"
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QApplication>
+#include <QTest>
+
+#include <velmora/value_text.h>
+
+#include <algorithm>
+
+namespace velmora::test {
+namespace {
+
+struct AccessibleCase {
+    const char* control;
+    int index;
+    QAccessible::Role role;
+    const char* name;
+};
+void PrintTo(const AccessibleCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class AccessibleControls : public WindowTest,
+                           public ::testing::WithParamInterface<AccessibleCase> {};
+
+TEST_P(AccessibleControls, HaveABulgarianNameDescriptionAndRole) {
+    const AccessibleCase& c = GetParam();
+    QWidget* widget = member(*window, c.control, c.index);
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(widget);
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(a->text(QAccessible::Name), QString::fromUtf8(c.name));
+    const QString description = a->text(QAccessible::Description);
+    EXPECT_FALSE(description.isEmpty());
+    EXPECT_TRUE(std::any_of(description.begin(), description.end(), [](QChar ch) {
+        return ch.script() == QChar::Script_Cyrillic;
+    })) << description.toStdString();
+    EXPECT_EQ(a->role(), c.role);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    FocusStops, AccessibleControls,
+    ::testing::Values(
+        AccessibleCase{"Text1", 0, QAccessible::EditableText, "Задание"},
+        AccessibleCase{"Text2", 0, QAccessible::EditableText, "R - радиус на основата"},
+        AccessibleCase{"Text2", 1, QAccessible::EditableText, "L - образувателна"},
+        AccessibleCase{"Text2", 2, QAccessible::EditableText, "H - височина"},
+        AccessibleCase{"Text2", 3, QAccessible::EditableText, "S - околна повърхнина"},
+        AccessibleCase{"Text2", 4, QAccessible::EditableText, "V - обем"},
+        AccessibleCase{"List1", 0, QAccessible::List, "Дадени величини"},
+        AccessibleCase{"Command1", 0, QAccessible::Button, "Изчисли"},
+        AccessibleCase{"Command1", 1, QAccessible::Button, "Изчисти"},
+        AccessibleCase{"Picture1", 0, QAccessible::Graphic, "Чертеж на конус"},
+        AccessibleCase{"Check1", 0, QAccessible::CheckBox, "R е дадена"}));
+
+// Every control the Tab key reaches has a name a screen reader can say.
+TEST_F(WindowTest, EveryFocusStopHasAnAccessibleName) {
+    showActive();
+    QWidget* start = QApplication::focusWidget();
+    QWidget* current = start;
+    int stops = 0;
+    do {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(current);
+        ASSERT_NE(a, nullptr);
+        EXPECT_FALSE(a->text(QAccessible::Name).isEmpty()) << describe(current);
+        QTest::keyClick(current, Qt::Key_Tab);
+        current = QApplication::focusWidget();
+    } while (current != start && ++stops < 20);
+    EXPECT_EQ(stops, 9); // ten stops, back at the first
+}
+
+TEST_F(WindowTest, CalculateCanBePressedThroughItsAccessibleAction) {
+    showActive();
+    UserActions user(*window);
+    user.typeInto(0, QStringLiteral("3"));
+    user.typeInto(1, QStringLiteral("5"));
+    QAccessibleActionInterface* action =
+        QAccessible::queryAccessibleInterface(window->Command1[0])->actionInterface();
+    ASSERT_NE(action, nullptr);
+    ASSERT_TRUE(action->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    action->doAction(QAccessibleActionInterface::pressAction());
+    // The press is animated: the click comes a moment later.
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !window->Text2[2]->text().isEmpty(); }, 2000));
+    EXPECT_EQ(window->Text2[2]->text().toStdString(), formatValue(4.0, userNumberSettings()));
+}
+
+} // namespace
+} // namespace velmora::test

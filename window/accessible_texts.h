@@ -1,0 +1,49 @@
+// What a screen reader announces for each control that takes the focus.
+#pragma once
+
+#include "layout_table.h"
+
+#include <string_view>
+
+namespace velmora::accessibility {
+
+struct AccessibleText {
+    layout::ControlName name;
+    int index;
+    std::string_view accessibleName;
+    std::string_view description;
+};
+
+inline constexpr std::string_view kWindowDescription = "Калкулатор за прав кръгов конус";
+
+// Every control that can take the focus, and the markers that show which
+// quantities are given.
+inline constexpr AccessibleText kAccessibleTexts[] = {
+    {layout::ControlName::Text1, 0, "Задание",
+     "Заданието на проекта и използваните формули, само за четене"},
+    {layout::ControlName::Text2, 0, "R - радиус на основата",
+     "Радиусът на основата на конуса; въвежда се, когато е дадена величина"},
+    {layout::ControlName::Text2, 1, "L - образувателна",
+     "Образувателната на конуса; въвежда се, когато е дадена величина"},
+    {layout::ControlName::Text2, 2, "H - височина",
+     "Височината на конуса; въвежда се, когато е дадена величина"},
+    {layout::ControlName::Text2, 3, "S - околна повърхнина",
+     "Околната повърхнина на конуса; въвежда се, когато е дадена величина"},
+    {layout::ControlName::Text2, 4, "V - обем",
+     "Обемът на конуса; въвежда се, когато е дадена величина"},
+    {layout::ControlName::Check1, 0, "R е дадена", "Отметнато, когато радиусът R е даден"},
+    {layout::ControlName::Check1, 1, "L е дадена", "Отметнато, когато образувателната L е дадена"},
+    {layout::ControlName::Check1, 2, "H е дадена", "Отметнато, когато височината H е дадена"},
+    {layout::ControlName::Check1, 3, "S е дадена",
+     "Отметнато, когато околната повърхнина S е дадена"},
+    {layout::ControlName::Check1, 4, "V е дадена", "Отметнато, когато обемът V е даден"},
+    {layout::ControlName::List1, 0, "Дадени величини",
+     "Избор на двете дадени величини; останалите три се изчисляват"},
+    {layout::ControlName::Command1, 0, "Изчисли",
+     "Изчислява останалите три величини от двете дадени"},
+    {layout::ControlName::Command1, 1, "Изчисти", "Изчиства стойностите в петте полета"},
+    {layout::ControlName::Picture1, 0, "Чертеж на конус",
+     "Прав кръгов конус с височина H, радиус на основата R и образувателна L"},
+};
+
+} // namespace velmora::accessibility
