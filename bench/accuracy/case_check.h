@@ -1,0 +1,44 @@
+// One typed case through the program's own steps (parse both texts, solve,
+// format the five values), measured against the exact cone.
+#pragma once
+
+#include "exact_cone.h"
+#include "row_stats.h"
+#include "typed_inputs.h"
+#include "velmora/cone_solver.h"
+#include "velmora/number_settings.h"
+
+namespace velmora::bench {
+
+class CaseChecker {
+public:
+    // Adds the case to `row`; for surface and volume (pair 8) also the
+    // cone of smaller radius that solveAll gives to `smallerRow`.
+    void check(int pair, const TypedCase& typed, RowStats& row, RowStats& smallerRow);
+
+private:
+    // What exact arithmetic says about one cone of a case.
+    struct Verdict {
+        bool exists;       // for the typed values
+        bool existsParsed; // for the doubles they parse to
+        bool inRange;
+        double margin;
+        const ExactValues& exact; // the cone of the typed values, when it exists
+        const Conditions& condition;
+        const ExactValues& parsedExact; // that of the parsed doubles, when they have one
+    };
+
+    void tally(const TypedCase& typed, const Verdict& verdict, const ConeValues* computed,
+               RowStats& row);
+    void compare(const TypedCase& typed, const Verdict& verdict, const ConeValues& computed,
+                 RowStats& row);
+
+    const NumberSettings plain_ = plainNumberSettings();
+    ConeSolver solver_;
+    ExactConeSolver exactSolver_;
+    ExactCone exact_;  // of the typed values
+    ExactCone parsed_; // of the parsed doubles
+    MpReal scratch_;
+};
+
+} // namespace velmora::bench

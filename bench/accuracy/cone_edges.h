@@ -1,0 +1,48 @@
+// Where the given values stop describing a cone.
+//
+// For five pairs a cone exists only on one side of an edge: when the larger
+// term A of the pair is at least the smaller term B. Both terms are
+// monomials in the two given values and pi, so one table serves the exact
+// reference (in MPFR) and the sweep that aims typed values at the edge (in
+// double). The margin (A − B) / A is the square-rooted difference over its
+// largest term: 1 far from the edge, 0 on it, negative where there is no
+// cone. Near 0 the formulas subtract nearly equal numbers, and errors of
+// the inputs and of the arithmetic grow like 1 / margin.
+#pragma once
+
+#include <array>
+#include <optional>
+
+namespace velmora::bench {
+
+// coefficient · pi^piPower · first^firstPower · second^secondPower
+struct Monomial {
+    int coefficient;
+    int piPower;
+    int firstPower;
+    int secondPower;
+};
+
+struct ConeEdge {
+    Monomial larger;  // A
+    Monomial smaller; // B
+    const char* text; // the condition A >= B as the table prints it
+};
+
+inline constexpr int kPairCount = 9;
+
+// By pair number 0..8; nothing for the pairs that give a cone for all
+// positive values (R H, R V, H S, H V).
+inline constexpr std::array<std::optional<ConeEdge>, kPairCount> kConeEdges{{
+    ConeEdge{{1, 0, 0, 2}, {1, 0, 2, 0}, "L^2 >= R^2"},                // R L
+    std::nullopt,                                                      // R H
+    ConeEdge{{1, 0, 0, 2}, {1, 2, 4, 0}, "S^2 >= pi^2 R^4"},           // R S
+    std::nullopt,                                                      // R V
+    ConeEdge{{1, 0, 2, 0}, {1, 0, 0, 2}, "L^2 >= H^2"},                // L H
+    ConeEdge{{1, 2, 4, 0}, {1, 0, 0, 2}, "pi^2 L^4 >= S^2"},           // L S
+    std::nullopt,                                                      // H S
+    std::nullopt,                                                      // H V
+    ConeEdge{{4, 0, 6, 0}, {2187, 2, 0, 4}, "4 S^6 >= 2187 pi^2 V^4"}, // S V
+}};
+
+} // namespace velmora::bench

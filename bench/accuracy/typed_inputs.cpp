@@ -1,0 +1,143 @@
+#include "typed_inputs.h"
+
+#include "cone_edges.h"
+#include "velmora/constants.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+#include <string>
+
+namespace velmora::bench {
+namespace {
+
+// "0.00137" and "1.23456" both fill seven characters with five decimals.
+constexpr int kMaxDecimals = 5;
+
+// Uniform numbers from the engine's raw bits: the standard distributions
+// differ between libraries, and the sweep should not.
+class Dice {
+public:
+    explicit Dice(std::uint64_t seed) : engine_(seed) {}
+    double unit() { return static_cast<double>(engine_() >> 11) * 0x1p-53; } // [0, 1)
+    int below(int n) { return static_cast<int>(engine_() % static_cast<std::uint64_t>(n)); }
+    double logUniform(double lo, double hi) {
+        return std::pow(10.0, std::log10(lo) + unit() * (std::log10(hi) - std::log10(lo)));
+    }
+
+private:
+    std::mt19937_64 engine_;
+};
+
+std::string withoutTrailingZeros(std::string text) {
+    if (text.find('.') == std::string::npos)
+        return text;
+    while (text.back() == '0')
+        text.pop_back();
+    if (text.back() == '.')
+        text.pop_back();
+    return text;
+}
+
+// A random typed value: any magnitude in the range, any number of digits.
+TypedText randomText(Dice& dice) {
+    for (;;) {
+        const double value = dice.logUniform(kSmallestTyped, kLargestTyped);
+        if (auto text = typedText(value, 1 + dice.below(7)))
+            return *text;
+    }
+}
+
+double power(double base, int exponent) {
+    return std::pow(base, exponent);
+}
+
+double monomialWithoutSecond(const Monomial& m, double first) {
+    return m.coefficient * power(kPi, m.piPower) * power(first, m.firstPower);
+}
+
+// The second value that puts `first` exactly on the edge: A = B solved for
+// the second value.
+double secondOnEdge(const ConeEdge& edge, double first) {
+    const double ratio =
+        monomialWithoutSecond(edge.smaller, first) / monomialWithoutSecond(edge.larger, first);
+    return std::pow(ratio, 1.0 / (edge.larger.secondPower - edge.smaller.secondPower));
+}
+
+// A case whose second value lies a relative distance 10^-7 .. 1 from the
+// edge, on either side, evenly in logarithm: the margins reach from far
+// inside to far outside, through every stage of cancellation.
+TypedCase nearEdgeCase(const ConeEdge& edge, Dice& dice) {
+    for (;;) {
+        const TypedText first = randomText(dice);
+        const double onEdge = secondOnEdge(edge, std::atof(first.c_str()));
+        const double offset = std::pow(10.0, -7 * dice.unit());
+        const double second = onEdge * (dice.below(2) ? 1 + offset : 1 - offset);
+        if (auto text = typedText(second))
+            return {first, *text};
+    }
+}
+
+} // namespace
+
+TypedText::TypedText(std::string_view text) {
+    const std::size_t n = std::min(text.size(), kMaxTypedLength);
+    std::copy_n(text.begin(), n, chars_.begin());
+}
+
+std::optional<TypedText> typedText(double value, int significant) {
+    if (!(value > 0) || !std::isfinite(value))
+        return std::nullopt;
+    // Round to the significant digits first, so that 1234567 with three
+    // digits becomes 1230000 rather than 1234567.
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.*e", significant - 1, value);
+    const double rounded = std::strtod(buffer, nullptr);
+    const int leading = static_cast<int>(std::floor(std::log10(rounded)));
+    int decimals = std::clamp(significant - 1 - leading, 0, kMaxDecimals);
+    std::string text;
+    for (;; --decimals) {
+        std::snprintf(buffer, sizeof buffer, "%.*f", decimals, rounded);
+        text = withoutTrailingZeros(buffer);
+        if (text.size() <= kMaxTypedLength || decimals == 0)
+            break;
+    }
+    const double typed = std::strtod(text.c_str(), nullptr);
+    if (text.size() > kMaxTypedLength || typed < kSmallestTyped || typed > kLargestTyped)
+        return std::nullopt;
+    return TypedText(text);
+}
+
+std::vector<TypedText> gridTexts(int count) {
+    std::vector<TypedText> texts;
+    const double lo = std::log10(kSmallestTyped), hi = std::log10(kLargestTyped);
+    for (int i = 0; i < count; ++i) {
+        const double value = std::pow(10.0, lo + (hi - lo) * i / std::max(1, count - 1));
+        const auto text = typedText(std::clamp(value, kSmallestTyped, kLargestTyped));
+        if (text && (texts.empty() || texts.back().view() != text->view()))
+            texts.push_back(*text);
+    }
+    return texts;
+}
+
+std::vector<TypedCase> sweepCases(int pair, const SweepSize& size) {
+    const std::vector<TypedText> grid = gridTexts(size.gridTexts);
+    std::vector<TypedCase> cases;
+    for (const TypedText& first : grid)
+        for (const TypedText& second : grid)
+            cases.push_back({first, second});
+
+    Dice dice(size.seed + static_cast<std::uint64_t>(pair));
+    for (int i = 0; i < size.randomCases; ++i) {
+        const TypedText first = randomText(dice);
+        cases.push_back({first, randomText(dice)});
+    }
+    if (const auto& edge = kConeEdges[static_cast<std::size_t>(pair)])
+        for (int i = 0; i < size.edgeCases; ++i)
+            cases.push_back(nearEdgeCase(*edge, dice));
+    return cases;
+}
+
+} // namespace velmora::bench
