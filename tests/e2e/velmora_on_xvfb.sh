@@ -9,13 +9,15 @@ set -euo pipefail
 program=$1
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-display=:$((500 + RANDOM % 400))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display itself and writes its number once it is ready.
+display_file=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
 xvfb=$!
 velmora=
-trap 'kill $velmora $xvfb 2>/dev/null || true' EXIT
-export DISPLAY=$display
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+trap 'kill $velmora $xvfb 2>/dev/null || true; rm -f "$display_file"' EXIT
+for _ in $(seq 200); do [ -s "$display_file" ] && break; sleep 0.05; done
+[ -s "$display_file" ] || fail "Xvfb did not start"
+export DISPLAY=:$(head -n1 "$display_file")
 
 # A Bulgarian desktop: results show a decimal comma.
 LANG=bg_BG.UTF-8 LC_ALL= LC_NUMERIC= QT_QPA_PLATFORM=xcb "$program" &
