@@ -8,13 +8,15 @@ namespace velmora {
 // Keeps an edit from making the text longer than the limit: typing is
 // refused once the field is full, and a paste takes what fits. A longer
 // text that the program wrote can still be shortened, or have characters
-// replaced, but it cannot grow.
+// replaced, but it cannot grow. Undo and redo bring back texts the field
+// has held, which are let through whole: cutting them would show another
+// number.
 class TypingLimitValidator : public QValidator {
 public:
     explicit TypingLimitValidator(ValueField* field) : QValidator(field), field_(field) {}
 
     State validate(QString& input, int& pos) const override {
-        if (field_->writing_)
+        if (field_->writing_ || field_->held_.contains(input))
             return Acceptable;
         const auto allowed = std::max<qsizetype>(field_->typingLimit_, field_->lastText_.size());
         const qsizetype excess = input.size() - allowed;
@@ -36,10 +38,15 @@ private:
 
 ValueField::ValueField(QWidget* parent) : QLineEdit(parent) {
     setValidator(new TypingLimitValidator(this));
-    connect(this, &QLineEdit::textChanged, this, [this](const QString& text) { lastText_ = text; });
+    connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
+        lastText_ = text;
+        held_.insert(text);
+    });
 }
 
 void ValueField::writeText(const QString& text) {
+    // Writing a text also empties the undo history.
+    held_.clear();
     writing_ = true;
     setText(text);
     writing_ = false;

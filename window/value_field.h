@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QLineEdit>
+#include <QSet>
+#include <QString>
 
 namespace velmora {
 
@@ -24,7 +26,8 @@ private:
     friend class TypingLimitValidator;
     int typingLimit_ = 32767;
     bool writing_ = false;
-    QString lastText_; // the text before the edit in progress
+    QString lastText_;   // the text before the edit in progress
+    QSet<QString> held_; // every text held since the program last wrote one
 };
 
 } // namespace velmora

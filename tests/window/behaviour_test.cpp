@@ -373,3 +373,26 @@ TEST_F(BehaviourTest, LockedFieldsRefuseTypingAndPasting) {
 
 } // namespace
 } // namespace velmora::test
+
+namespace velmora::test {
+namespace {
+
+// Undoing an edit of a result brings back the result, not another number.
+TEST_F(BehaviourTest, UndoAfterEditingAResultRestoresIt) {
+    user().typeInto(0, QStringLiteral("3"));
+    user().typeInto(1, QStringLiteral("5"));
+    user().pressCalculate();
+    ValueField* l = window->Text2[1];
+    QTest::mouseClick(l, Qt::LeftButton);
+    for (int key : {Qt::Key_Delete, Qt::Key_Backspace}) {
+        QTest::keyClick(l, Qt::Key_Home);
+        QTest::keyClick(l, Qt::Key_Right);
+        QTest::keyClick(l, static_cast<Qt::Key>(key));
+        EXPECT_EQ(l->text().size(), 8);
+        QTest::keyClick(l, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(l->text(), QStringLiteral("5.0000000"));
+    }
+}
+
+} // namespace
+} // namespace velmora::test
