@@ -26,8 +26,9 @@ window=$(timeout 20 xdotool search --sync --onlyvisible --name "velmora\\.bg" | 
 [ -n "$window" ] || fail "the window did not appear"
 sleep 0.5
 
-# What the window manager sees.
-title=$(xprop -id "$window" _NET_WM_NAME | sed 's/^[^"]*"//; s/"$//')
+# What the window manager sees (read in a UTF-8 locale, or xprop escapes
+# the Cyrillic of the title).
+title=$(LC_ALL=C.UTF-8 xprop -id "$window" _NET_WM_NAME | sed 's/^[^"]*"//; s/"$//')
 [ "$title" = "https://velmora.bg Математика - конус, повърхнина и обем" ] || fail "title: $title"
 size=$(xwininfo -id "$window" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}')
 [ "$size" = "481x424" ] || fail "size: $size"
