@@ -31,6 +31,12 @@ void Velmora::connectEvents() {
     // list's click; choosing the entry already in force again is no change
     // and keeps what the user typed.
     connect(List1[0], &QListWidget::currentRowChanged, this, [this] { List1_Click(0); });
+    // A Ctrl+click would otherwise leave the combination in force unmarked.
+    connect(List1[0], &QListWidget::itemSelectionChanged, this, [this] {
+        QListWidget* list = List1[0];
+        if (list->selectedItems().isEmpty() && list->currentItem() != nullptr)
+            list->currentItem()->setSelected(true);
+    });
     for (int i = 0; i < static_cast<int>(Command1.size()); ++i)
         connect(Command1[static_cast<std::size_t>(i)], &QPushButton::clicked, this,
                 [this, i] { Command1_Click(i); });

@@ -396,3 +396,18 @@ TEST_F(BehaviourTest, UndoAfterEditingAResultRestoresIt) {
 
 } // namespace
 } // namespace velmora::test
+
+namespace velmora::test {
+namespace {
+
+TEST_F(BehaviourTest, TheEntryInForceStaysMarkedAfterACtrlClick) {
+    QListWidget* list = window->List1[0];
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      list->visualItemRect(list->item(0)).center());
+    EXPECT_EQ(list->currentRow(), 0);
+    EXPECT_TRUE(list->item(0)->isSelected());
+    expectCombination(0);
+}
+
+} // namespace
+} // namespace velmora::test
