@@ -236,6 +236,21 @@ def display_in_use(number):
             or os.path.exists("/tmp/.X11-unix/X%d" % number))
 
 
+def start_reporting(procs, label, argv_for_fd, env):
+    """Starts a program that writes one line (its display or address) to the
+    file descriptor it is given; returns the process and that line."""
+    read_end, write_end = os.pipe()
+    try:
+        proc = procs.start(label, argv_for_fd(write_end), env, pass_fds=(write_end,))
+        os.close(write_end)
+        write_end = -1
+        return proc, read_line(read_end, 10.0)
+    finally:
+        if write_end >= 0:
+            os.close(write_end)
+        os.close(read_end)
+
+
 def start_xvfb(procs, env):
     # A display from 100 to 499, clear of :0, xvfb-run's :99 and the
     # :500 to :899 the other end-to-end test picks from. Should another
@@ -249,23 +264,12 @@ def start_xvfb(procs, env):
         number = numbers[(first + attempt * 37) % len(numbers)]
         if display_in_use(number):
             continue
-        read_end, write_end = os.pipe()
-        try:
-            label = "xvfb" if attempt == 0 else "xvfb-%d" % attempt
-            xvfb = procs.start(
-                label,
-                ["Xvfb", ":%d" % number, "-displayfd", str(write_end),
-                 "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset"],
-                env,
-                pass_fds=(write_end,),
-            )
-            os.close(write_end)
-            write_end = -1
-            reported = read_line(read_end, 10.0)
-        finally:
-            if write_end >= 0:
-                os.close(write_end)
-            os.close(read_end)
+        label = "xvfb" if attempt == 0 else "xvfb-%d" % attempt
+        xvfb, reported = start_reporting(
+            procs, label,
+            lambda fd: ["Xvfb", ":%d" % number, "-displayfd", str(fd), "-screen", "0",
+                        "1024x768x24", "-nolisten", "tcp", "-noreset"],
+            env)
         if reported == str(number) and xvfb.poll() is None:
             return ":%d" % number
         if xvfb.poll() is None:
@@ -275,22 +279,11 @@ def start_xvfb(procs, env):
 
 
 def start_session_bus(procs, env):
-    read_end, write_end = os.pipe()
-    try:
-        procs.start(
-            "session-bus",
-            ["dbus-daemon", "--session", "--nofork", "--nopidfile",
-             "--print-address=%d" % write_end],
-            env,
-            pass_fds=(write_end,),
-        )
-        os.close(write_end)
-        write_end = -1
-        address = read_line(read_end, 10.0)
-    finally:
-        if write_end >= 0:
-            os.close(write_end)
-        os.close(read_end)
+    _, address = start_reporting(
+        procs, "session-bus",
+        lambda fd: ["dbus-daemon", "--session", "--nofork", "--nopidfile",
+                    "--print-address=%d" % fd],
+        env)
     if not address:
         raise Failure("the session D-Bus did not report its address:\n"
                       + procs.log_tail("session-bus"))
