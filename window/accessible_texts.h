@@ -46,4 +46,12 @@ inline constexpr AccessibleText kAccessibleTexts[] = {
      "Прав кръгов конус с височина H, радиус на основата R и образувателна L"},
 };
 
+// Every line names a control of the layout table.
+static_assert([] {
+    for (const AccessibleText& a : kAccessibleTexts)
+        if (!layout::positionOf(a.name, a.index))
+            return false;
+    return true;
+}());
+
 } // namespace velmora::accessibility

@@ -1,5 +1,7 @@
 #include "failure_messages.h"
 
+#include "qt_text.h"
+
 #include <string_view>
 
 namespace velmora {
@@ -20,10 +22,6 @@ constexpr PairLimit kPairLimits[] = {
     {8, "При дадена околна повърхнина S обемът V не може да бъде толкова голям."},
 };
 
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 } // namespace
 
 FailureMessage failureMessage(int pair, SolveFailure failure) {
@@ -31,7 +29,7 @@ FailureMessage failureMessage(int pair, SolveFailure failure) {
         QString text = QStringLiteral("Няма конус с тези стойности.");
         for (const PairLimit& limit : kPairLimits)
             if (limit.pair == pair)
-                text += QLatin1Char('\n') + qs(limit.relation);
+                text += QLatin1Char('\n') + toQString(limit.relation);
         text += QStringLiteral("\nРезултатите в полетата не са променени.");
         return {QStringLiteral("Няма такъв конус"), text};
     }

@@ -1,7 +1,5 @@
 #include "layout_table.h"
 
-#include <stdexcept>
-
 namespace velmora::layout {
 namespace {
 
@@ -32,23 +30,25 @@ constexpr bool tabIndicesComplete() {
     return true;
 }
 
-// Each element of each control array appears exactly once, with its name's kind.
+// The names' table is in the enumeration's order, and each element of each
+// control array appears in kControls exactly once, with its name's kind.
 constexpr bool elementsComplete() {
     int expected = 0;
-    for (ControlName name :
-         {ControlName::Label1, ControlName::List1, ControlName::Frame1, ControlName::Check1,
-          ControlName::Text2, ControlName::Picture1, ControlName::Command1, ControlName::Text1}) {
-        expected += elementCount(name);
-        for (int index = 0; index < elementCount(name); ++index) {
+    for (std::size_t i = 0; i < kControlArrays.size(); ++i) {
+        const ControlArray& a = kControlArrays[i];
+        if (static_cast<std::size_t>(a.name) != i || (!a.indexed && a.count != 1))
+            return false;
+        expected += a.count;
+        for (int index = 0; index < a.count; ++index) {
             int found = 0;
             for (const ControlLayout& c : kControls)
-                found += (c.name == name && c.index == index) ? 1 : 0;
+                found += (c.name == a.name && c.index == index) ? 1 : 0;
             if (found != 1)
                 return false;
         }
     }
     for (const ControlLayout& c : kControls) {
-        if (c.kind != kindOf(c.name) || c.index < 0 || c.index >= elementCount(c.name))
+        if (c.kind != arrayOf(c.name).kind || c.index < 0 || c.index >= arrayOf(c.name).count)
             return false;
     }
     return expected == static_cast<int>(kControls.size());
@@ -88,41 +88,16 @@ static_assert(containersFirst());
 static_assert(stackingComplete(kWindowStacking, Container::Window));
 static_assert(stackingComplete(kFrameStacking, Container::Frame1));
 
-const char* nameText(ControlName name) {
-    switch (name) {
-    case ControlName::Label1:
-        return "Label1";
-    case ControlName::List1:
-        return "List1";
-    case ControlName::Frame1:
-        return "Frame1";
-    case ControlName::Check1:
-        return "Check1";
-    case ControlName::Text2:
-        return "Text2";
-    case ControlName::Picture1:
-        return "Picture1";
-    case ControlName::Command1:
-        return "Command1";
-    case ControlName::Text1:
-        return "Text1";
-    }
-    return "?";
-}
-
 } // namespace
 
-const ControlLayout& layoutOf(ControlName name, int index) {
-    for (const ControlLayout& c : kControls) {
-        if (c.name == name && c.index == index)
-            return c;
-    }
-    throw std::out_of_range("no such control: " + controlId(name, index));
+const ControlLayout* layoutOf(ControlName name, int index) {
+    const std::optional<std::size_t> position = positionOf(name, index);
+    return position ? &kControls[*position] : nullptr;
 }
 
 std::string controlId(ControlName name, int index) {
-    std::string id = nameText(name);
-    if (name != ControlName::Frame1 && name != ControlName::Picture1)
+    std::string id(arrayOf(name).text);
+    if (arrayOf(name).indexed)
         id.append("(")
             .append(std::to_string(index))
             .append(")"); // no temporaries: g++ 12 -O2 warns falsely on them

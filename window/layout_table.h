@@ -190,49 +190,55 @@ inline constexpr std::array<ControlRef, 10> kFrameStacking{{
     {ControlName::Check1, 0},
 }};
 
-// The kind that every control of a name has.
-constexpr ControlKind kindOf(ControlName name) {
-    switch (name) {
-    case ControlName::Label1:
-        return ControlKind::Label;
-    case ControlName::List1:
-        return ControlKind::ListBox;
-    case ControlName::Frame1:
-        return ControlKind::Frame;
-    case ControlName::Check1:
-        return ControlKind::CheckBox;
-    case ControlName::Text2:
-        return ControlKind::TextBox;
-    case ControlName::Picture1:
-        return ControlKind::PictureBox;
-    case ControlName::Command1:
-        return ControlKind::CommandButton;
-    case ControlName::Text1:
-        return ControlKind::MultiLineTextBox;
-    }
-    return ControlKind::Label;
+// What each control name stands for: its text in the program, the kind of
+// all its elements, how many there are, and whether it is an indexed array.
+struct ControlArray {
+    ControlName name;
+    std::string_view text;
+    ControlKind kind;
+    int count;
+    bool indexed; // false for the single controls Frame1 and Picture1
+};
+
+// One line per ControlName, in the enumeration's order.
+// clang-format off
+inline constexpr std::array<ControlArray, 8> kControlArrays{{
+    {ControlName::Label1,   "Label1",   ControlKind::Label,            2,         true},
+    {ControlName::List1,    "List1",    ControlKind::ListBox,          1,         true},
+    {ControlName::Frame1,   "Frame1",   ControlKind::Frame,            1,         false},
+    {ControlName::Check1,   "Check1",   ControlKind::CheckBox,         kRowCount, true},
+    {ControlName::Text2,    "Text2",    ControlKind::TextBox,          kRowCount, true},
+    {ControlName::Picture1, "Picture1", ControlKind::PictureBox,       1,         false},
+    {ControlName::Command1, "Command1", ControlKind::CommandButton,    2,         true},
+    {ControlName::Text1,    "Text1",    ControlKind::MultiLineTextBox, 2,         true},
+}};
+// clang-format on
+
+constexpr const ControlArray& arrayOf(ControlName name) {
+    return kControlArrays[static_cast<std::size_t>(name)];
 }
 
-// The number of elements of each control array (1 for the single controls).
-constexpr int elementCount(ControlName name) {
-    switch (name) {
-    case ControlName::Label1:
-    case ControlName::Command1:
-    case ControlName::Text1:
-        return 2;
-    case ControlName::Check1:
-    case ControlName::Text2:
-        return kRowCount;
-    case ControlName::List1:
-    case ControlName::Frame1:
-    case ControlName::Picture1:
-        return 1;
+// The line of kControls that describes a control; nothing for a name and
+// index that no control has. Every lookup of a control goes through here.
+constexpr std::optional<std::size_t> positionOf(ControlName name, int index) {
+    for (std::size_t i = 0; i < kControls.size(); ++i) {
+        if (kControls[i].name == name && kControls[i].index == index)
+            return i;
     }
-    return 0;
+    return std::nullopt;
 }
 
-// The control's line of kControls.
-const ControlLayout& layoutOf(ControlName name, int index);
+// The name whose text is `text` ("Text2"), or nothing.
+constexpr std::optional<ControlName> controlNamed(std::string_view text) {
+    for (const ControlArray& a : kControlArrays) {
+        if (a.text == text)
+            return a.name;
+    }
+    return std::nullopt;
+}
+
+// The control's line of kControls, or nullptr.
+const ControlLayout* layoutOf(ControlName name, int index);
 
 // Name and index as written in the program, e.g. "Text2(3)"; "Frame1" for single controls.
 std::string controlId(ControlName name, int index);

@@ -4,6 +4,7 @@
 #include "application_setup.h"
 #include "controls.h"
 #include "fixed_texts.h"
+#include "qt_text.h"
 #include "regional_settings.h"
 
 #include <velmora/cone_quantity.h>
@@ -24,7 +25,7 @@
 #include <QTextOption>
 
 #include <algorithm>
-#include <cassert>
+#include <array>
 #include <string_view>
 #include <vector>
 
@@ -41,10 +42,6 @@ using layout::pixels;
 constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::CustomizeWindowHint |
                                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                          Qt::WindowCloseButtonHint;
-
-QString toQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QColor toQColor(const layout::Rgb& rgb) {
     return QColor(rgb.red, rgb.green, rgb.blue);
@@ -179,6 +176,20 @@ QPushButton* makeCommandButton(const ControlLayout& c, QWidget* container) {
     return button;
 }
 
+// The maker of each ControlKind, in the enumeration's order.
+using ControlMaker = QWidget* (*)(const ControlLayout&, QWidget*);
+constexpr std::array<ControlMaker, 8> kMakers{
+    [](const ControlLayout& c, QWidget* p) -> QWidget* { return makeLabel(c, p); },
+    [](const ControlLayout& c, QWidget* p) -> QWidget* { return makeListBox(c, p); },
+    [](const ControlLayout& c, QWidget* p) -> QWidget* { return makeFrame(c, p); },
+    [](const ControlLayout& c, QWidget* p) -> QWidget* { return makeCheckBox(c, p); },
+    [](const ControlLayout& c, QWidget* p) -> QWidget* { return makeTextBox(c, p); },
+    [](const ControlLayout& c, QWidget* p) -> QWidget* { return makeMultiLineTextBox(c, p); },
+    [](const ControlLayout& c, QWidget* p) -> QWidget* { return makePictureBox(c, p); },
+    [](const ControlLayout& c, QWidget* p) -> QWidget* { return makeCommandButton(c, p); },
+};
+static_assert(static_cast<std::size_t>(ControlKind::CommandButton) + 1 == kMakers.size());
+
 } // namespace
 
 Velmora::Velmora(QWidget* parent)
@@ -190,13 +201,22 @@ Velmora::Velmora(QWidget* parent)
     setFont(windowFont());
     setFixedSize(pixels(layout::kClientWidth), pixels(layout::kClientHeight));
 
-    for (const ControlLayout& c : layout::kControls) {
-        QWidget* container =
-            c.container == layout::Container::Frame1 ? static_cast<QWidget*>(Frame1) : this;
-        assert(container != nullptr);
-        QWidget* widget = createControl(c, container);
-        attach(c, widget);
+    // The table lists Frame1 before the controls it holds.
+    QWidget* frame = nullptr;
+    for (std::size_t i = 0; i < layout::kControls.size(); ++i) {
+        const ControlLayout& c = layout::kControls[i];
+        controls_[i] = createControl(c, c.container == layout::Container::Frame1 ? frame : this);
+        if (c.name == ControlName::Frame1)
+            frame = controls_[i];
     }
+    bind<ControlName::Label1>(Label1);
+    bind<ControlName::List1>(List1);
+    bind<ControlName::Frame1>(Frame1);
+    bind<ControlName::Check1>(Check1);
+    bind<ControlName::Text2>(Text2);
+    bind<ControlName::Picture1>(Picture1);
+    bind<ControlName::Command1>(Command1);
+    bind<ControlName::Text1>(Text1);
     applyStackingOrder();
     applyTabOrder();
     applyAccessibleTexts();
@@ -214,35 +234,7 @@ void Velmora::applyAccessibleTexts() {
 }
 
 QWidget* Velmora::createControl(const ControlLayout& c, QWidget* container) {
-    QWidget* widget = nullptr;
-    switch (c.kind) {
-    case ControlKind::Label:
-        widget = makeLabel(c, container);
-        break;
-    case ControlKind::ListBox:
-        widget = makeListBox(c, container);
-        break;
-    case ControlKind::Frame:
-        widget = makeFrame(c, container);
-        break;
-    case ControlKind::CheckBox:
-        widget = makeCheckBox(c, container);
-        break;
-    case ControlKind::TextBox:
-        widget = makeTextBox(c, container);
-        break;
-    case ControlKind::MultiLineTextBox:
-        widget = makeMultiLineTextBox(c, container);
-        break;
-    case ControlKind::PictureBox:
-        widget = makePictureBox(c, container);
-        break;
-    case ControlKind::CommandButton:
-        widget = makeCommandButton(c, container);
-        break;
-    }
-    assert(widget != nullptr);
-
+    QWidget* widget = kMakers[static_cast<std::size_t>(c.kind)](c, container);
     widget->setObjectName(QString::fromStdString(layout::controlId(c.name, c.index)));
     widget->setGeometry(pixels(c.left), pixels(c.top), pixels(c.width), pixels(c.height));
     if (c.backColour) {
@@ -262,59 +254,21 @@ QWidget* Velmora::createControl(const ControlLayout& c, QWidget* container) {
     return widget;
 }
 
-void Velmora::attach(const ControlLayout& c, QWidget* widget) {
-    const auto i = static_cast<std::size_t>(c.index);
-    switch (c.name) {
-    case ControlName::Label1:
-        Label1.at(i) = static_cast<QLabel*>(widget);
-        break;
-    case ControlName::List1:
-        List1.at(i) = static_cast<QListWidget*>(widget);
-        break;
-    case ControlName::Frame1:
-        Frame1 = static_cast<QGroupBox*>(widget);
-        break;
-    case ControlName::Check1:
-        Check1.at(i) = static_cast<QCheckBox*>(widget);
-        break;
-    case ControlName::Text2:
-        Text2.at(i) = static_cast<ValueField*>(widget);
-        break;
-    case ControlName::Picture1:
-        Picture1 = static_cast<QLabel*>(widget);
-        break;
-    case ControlName::Command1:
-        Command1.at(i) = static_cast<QPushButton*>(widget);
-        break;
-    case ControlName::Text1:
-        Text1.at(i) = static_cast<QPlainTextEdit*>(widget);
-        break;
-    }
+template <ControlName Name, typename Widget, std::size_t N>
+void Velmora::bind(std::array<Widget*, N>& members) {
+    static_assert(N == static_cast<std::size_t>(layout::arrayOf(Name).count));
+    for (std::size_t i = 0; i < N; ++i)
+        members[i] = static_cast<Widget*>(control(Name, static_cast<int>(i)));
+}
+
+template <ControlName Name, typename Widget> void Velmora::bind(Widget*& member) {
+    static_assert(!layout::arrayOf(Name).indexed);
+    member = static_cast<Widget*>(control(Name, 0));
 }
 
 QWidget* Velmora::control(ControlName name, int index) const {
-    if (index < 0 || index >= layout::elementCount(name))
-        return nullptr;
-    const auto i = static_cast<std::size_t>(index);
-    switch (name) {
-    case ControlName::Label1:
-        return Label1[i];
-    case ControlName::List1:
-        return List1[i];
-    case ControlName::Frame1:
-        return Frame1;
-    case ControlName::Check1:
-        return Check1[i];
-    case ControlName::Text2:
-        return Text2[i];
-    case ControlName::Picture1:
-        return Picture1;
-    case ControlName::Command1:
-        return Command1[i];
-    case ControlName::Text1:
-        return Text1[i];
-    }
-    return nullptr;
+    const std::optional<std::size_t> position = layout::positionOf(name, index);
+    return position ? controls_[*position] : nullptr;
 }
 
 // Raise every control from the bottom of its container's order to the top.

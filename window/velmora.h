@@ -37,7 +37,8 @@ public:
     std::array<QPushButton*, 2> Command1{}; // 0: Calculate, 1: Clear
     std::array<QPlainTextEdit*, 2> Text1{}; // 0: the assignment, 1: the saying (hidden)
 
-    // The control with this name and index, or nullptr.
+    // The control with this name and index, or nullptr where the layout
+    // table has none.
     QWidget* control(layout::ControlName name, int index) const;
 
     // The window's event procedures. Form_Load runs once, when the window
@@ -63,7 +64,10 @@ protected:
 
 private:
     QWidget* createControl(const layout::ControlLayout& c, QWidget* container);
-    void attach(const layout::ControlLayout& c, QWidget* widget);
+    // Points the typed members above at the widgets made from the table.
+    template <layout::ControlName Name, typename Widget, std::size_t N>
+    void bind(std::array<Widget*, N>& members);
+    template <layout::ControlName Name, typename Widget> void bind(Widget*& member);
     void applyStackingOrder();
     void applyTabOrder();
     void centreOnScreen();
@@ -72,6 +76,8 @@ private:
     void connectEvents();
     void tellFailure(const FailureMessage& message);
 
+    // Every control, in the order of layout::kControls.
+    std::array<QWidget*, layout::kControls.size()> controls_{};
     bool placed_ = false;
     bool loaded_ = false;
     NumberSettingsSource numberSettings_;

@@ -24,10 +24,13 @@ TEST(LayoutTable, ControlIds) {
 }
 
 TEST(LayoutTable, LooksUpControls) {
-    const ControlLayout& c = layoutOf(ControlName::Check1, 3);
-    EXPECT_EQ(c.top, 1440);
-    EXPECT_EQ(c.caption, "S");
-    EXPECT_THROW(layoutOf(ControlName::Check1, 5), std::out_of_range);
+    const ControlLayout* c = layoutOf(ControlName::Check1, 3);
+    ASSERT_NE(c, nullptr);
+    EXPECT_EQ(c->top, 1440);
+    EXPECT_EQ(c->caption, "S");
+    EXPECT_EQ(layoutOf(ControlName::Check1, 5), nullptr);
+    EXPECT_EQ(controlNamed("Text2"), ControlName::Text2);
+    EXPECT_EQ(controlNamed("Text3"), std::nullopt);
 }
 
 TEST(LayoutTable, TabIndicesRunFromZeroToEighteen) {
@@ -41,8 +44,8 @@ TEST(LayoutTable, TabIndicesRunFromZeroToEighteen) {
 
 TEST(LayoutTable, QuantityRowsAreInSlotOrder) {
     for (int slot = 0; slot < 5; ++slot) {
-        const ControlLayout& marker = layoutOf(ControlName::Check1, slot);
-        const ControlLayout& value = layoutOf(ControlName::Text2, slot);
+        const ControlLayout& marker = *layoutOf(ControlName::Check1, slot);
+        const ControlLayout& value = *layoutOf(ControlName::Text2, slot);
         EXPECT_EQ(marker.top, 360 + 360 * slot);
         EXPECT_EQ(value.top, marker.top);
         EXPECT_EQ(marker.tabIndex + 1, value.tabIndex);

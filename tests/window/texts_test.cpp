@@ -1,5 +1,6 @@
 // Every text of the window, character for character.
 #include "fixed_texts.h"
+#include "qt_text.h"
 #include "window_test_support.h"
 
 #include <velmora/cone_quantity.h>
@@ -21,9 +22,7 @@
 namespace velmora::test {
 namespace {
 
-QString q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+constexpr auto q = toQString;
 
 const std::vector<std::string> kAssignmentLines = {
     "Да се състави проект, чрез който се представят междупредметни връзки между Математика и "

@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <optional>
+
 namespace velmora::test {
 
 void WindowTest::SetUp() {
@@ -28,24 +30,8 @@ void WindowTest::showActive() {
 }
 
 QWidget* member(Velmora& w, std::string_view name, int index) {
-    const auto i = static_cast<std::size_t>(index);
-    if (name == "Label1")
-        return w.Label1.at(i);
-    if (name == "List1")
-        return w.List1.at(i);
-    if (name == "Frame1")
-        return w.Frame1;
-    if (name == "Check1")
-        return w.Check1.at(i);
-    if (name == "Text2")
-        return w.Text2.at(i);
-    if (name == "Picture1")
-        return w.Picture1;
-    if (name == "Command1")
-        return w.Command1.at(i);
-    if (name == "Text1")
-        return w.Text1.at(i);
-    return nullptr;
+    const std::optional<layout::ControlName> control = layout::controlNamed(name);
+    return control ? w.control(*control, index) : nullptr;
 }
 
 bool isSelfOrInside(const QWidget* widget, const QWidget* ancestor) {

@@ -20,16 +20,15 @@ constexpr int slotOf(ConeQuantity q) {
 
 struct QuantityInfo {
     ConeQuantity quantity;
-    std::string_view symbol;  // the marker's caption
-    std::string_view meaning; // Bulgarian wording of the assignment text
+    std::string_view symbol; // the marker's caption
 };
 
 inline constexpr std::array<QuantityInfo, kQuantityCount> kQuantities{{
-    {ConeQuantity::R, "R", "радиус на основата на кръговия конус"},
-    {ConeQuantity::L, "L", "образувателна на конуса"},
-    {ConeQuantity::H, "H", "височина"},
-    {ConeQuantity::S, "S", "Околна повърхнина"},
-    {ConeQuantity::V, "V", "Обем"},
+    {ConeQuantity::R, "R"},
+    {ConeQuantity::L, "L"},
+    {ConeQuantity::H, "H"},
+    {ConeQuantity::S, "S"},
+    {ConeQuantity::V, "V"},
 }};
 
 // A combination of two given quantities; `first` < `second` always.
