@@ -182,4 +182,15 @@ std::vector<ConeValues> ConeSolver::solveAll(int pair, double first, double seco
     return candidates(pair, first, second).cones;
 }
 
+ConeValues largestVolumeCone(double surface) {
+    // S = π·R·L with L = √3·R there, so R² = S / (π·√3).
+    ConeValues v;
+    v[Q::S] = surface;
+    v[Q::R] = std::sqrt(surface / (kPi * std::sqrt(3.0)));
+    v[Q::H] = std::sqrt(2.0) * v[Q::R];
+    v[Q::L] = std::sqrt(v[Q::H] * v[Q::H] + v[Q::R] * v[Q::R]);
+    v[Q::V] = (((kPi * v[Q::R]) * v[Q::R]) * v[Q::H]) / 3;
+    return v;
+}
+
 } // namespace velmora

@@ -51,7 +51,8 @@ private:
 };
 
 // Reads digits written in the settings' grouped form ("1 234 567," with
-// the decimal separator following) and returns them without separators.
+// the decimal separator following; a plain space where the separator is a
+// kind of space) and returns them without separators.
 // Leaves the reader where it was and returns nothing unless every group
 // after the first has its exact size and the decimal separator follows:
 // "2,5" in a point locale is the number 2 followed by text.
@@ -59,8 +60,10 @@ std::optional<std::string> takeGroupedInteger(Reader& in, const NumberSettings& 
     if (!detail::groupsDigits(s) || s.groupSeparator == s.decimalSeparator)
         return std::nullopt;
     const std::size_t start = in.position();
+    const bool spaceToo = detail::groupsWithASpace(s);
+    auto takeSeparator = [&] { return in.take(s.groupSeparator) || (spaceToo && in.take(" ")); };
     std::vector<std::string_view> groups{in.digits()};
-    while (!groups.back().empty() && in.take(s.groupSeparator))
+    while (!groups.back().empty() && takeSeparator())
         groups.push_back(in.digits());
 
     const bool followedByDecimal = in.take(s.decimalSeparator);

@@ -49,13 +49,13 @@ INSTANTIATE_TEST_SUITE_P(AllCombinations, GivenPairTable,
                                            PairRow{6, "H S", 2, 3}, PairRow{7, "H V", 2, 4},
                                            PairRow{8, "S V", 3, 4}));
 
-TEST(GivenPair, ListOffersEightDistinctPairsWithoutLVAndSV) {
+TEST(GivenPair, ListOffersNineDistinctPairsAllButLV) {
     std::set<std::string> labels;
     for (const auto& p : kListedPairs)
         labels.insert(std::string(p.label));
-    EXPECT_EQ(labels.size(), 8u);
+    EXPECT_EQ(labels.size(), 9u);
     EXPECT_EQ(labels.count("L V"), 0u);
-    EXPECT_EQ(labels.count("S V"), 0u);
+    EXPECT_EQ(labels.count("S V"), 1u);
 }
 
 TEST(GivenPair, NumbersOutsideTheTablesNameNoPair) {

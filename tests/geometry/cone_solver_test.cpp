@@ -134,6 +134,8 @@ class SolverRecoversCones : public ::testing::TestWithParam<RecoverCase> {};
 TEST_P(SolverRecoversCones, FromEveryListedPair) {
     const ConeValues cone = coneOf(GetParam().r, GetParam().h);
     for (const GivenPair& pair : kListedPairs) {
+        if (pair.number == kSurfaceVolumePair.number)
+            continue; // two cones share S and V: surface_volume_test.cpp
         const SolveResult result =
             ConeSolver{}.solve(pair.number, cone[pair.first], cone[pair.second]);
         ASSERT_TRUE(result.ok()) << pair.label;

@@ -89,4 +89,24 @@ TEST(SurfaceVolumeCones, AtTheDoubleRootThereIsOneCone) {
         EXPECT_NEAR(c[Q::R], r, 1e-6);
 }
 
+class LargestVolume : public ::testing::TestWithParam<double> {};
+
+// The largest volume of a surface is the one where the two cones meet:
+// a little more has no cone, a little less has two.
+TEST_P(LargestVolume, SeparatesTwoConesFromNone) {
+    const double s = GetParam();
+    const ConeValues top = largestVolumeCone(s);
+    EXPECT_EQ(top[Q::S], s);
+    EXPECT_NEAR(top[Q::H] / top[Q::R], std::sqrt(2.0), 1e-15);
+    EXPECT_LE(ulpsBetween(kPi * top[Q::R] * top[Q::L], s), 4u);
+    EXPECT_EQ(ConeSolver{}.solve(kSurfaceVolume, s, top[Q::V] * (1 + 1e-9)).failure,
+              SolveFailure::NoCone);
+    const auto below = ConeSolver{}.solveAll(kSurfaceVolume, s, top[Q::V] * (1 - 1e-9));
+    ASSERT_EQ(below.size(), 2u);
+    EXPECT_GT(below[0][Q::R], top[Q::R]);
+    EXPECT_LT(below[1][Q::R], top[Q::R]);
+}
+
+INSTANTIATE_TEST_SUITE_P(Surfaces, LargestVolume, ::testing::Values(1e-4, 1.0, 47.1238898, 1e6));
+
 } // namespace

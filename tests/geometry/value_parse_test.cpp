@@ -72,7 +72,12 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"en_US", "1,2345.5", 1}, ParseCase{"en_US", ",123.5", 0},
         ParseCase{"hi_IN", "12,34,567.5", 1234567.5}, ParseCase{"hi_IN", "1,234,567.5", 1},
         ParseCase{"accounting", "(5.0000000)", -5}, ParseCase{"minus_sign", "\u22125,5", -5.5},
-        ParseCase{"minus_sign", "-5,5", -5.5}, ParseCase{"fr_FR", "1\u202f000,25", 1000.25}));
+        ParseCase{"minus_sign", "-5,5", -5.5}, ParseCase{"fr_FR", "1\u202f000,25", 1000.25},
+        // A plain space typed where the separator is a kind of space.
+        ParseCase{"bg_BG", "1 234,5", 1234.5}, ParseCase{"bg_BG", "1 234\u00a0567,5", 1234567.5},
+        ParseCase{"bg_BG", "12 34,5", 12}, ParseCase{"bg_BG", "1 234", 1},
+        ParseCase{"fr_FR", "1 000,25", 1000.25}, ParseCase{"de_DE", "1 234,5", 1},
+        ParseCase{"en_US", "1 234.5", 1}));
 
 // Arbitrary bytes never crash or hang the reader, and whatever it reads
 // is a number (not NaN).

@@ -41,8 +41,9 @@ struct GivenPair {
     constexpr bool isGiven(ConeQuantity q) const { return q == first || q == second; }
 };
 
-// The eight combinations offered in the list, in list order.
-inline constexpr std::array<GivenPair, 8> kListedPairs{{
+// The combinations offered in the list, in list order. With S and V given
+// there can be two cones, the only combination where that happens.
+inline constexpr std::array<GivenPair, 9> kListedPairs{{
     {0, "R L", ConeQuantity::R, ConeQuantity::L},
     {1, "R H", ConeQuantity::R, ConeQuantity::H},
     {2, "R S", ConeQuantity::R, ConeQuantity::S},
@@ -51,17 +52,15 @@ inline constexpr std::array<GivenPair, 8> kListedPairs{{
     {5, "L S", ConeQuantity::L, ConeQuantity::S},
     {6, "H S", ConeQuantity::H, ConeQuantity::S},
     {7, "H V", ConeQuantity::H, ConeQuantity::V},
+    {8, "S V", ConeQuantity::S, ConeQuantity::V},
 }};
 
-// Surface and volume given: known to the solver, not offered in the list.
-inline constexpr GivenPair kSurfaceVolumePair{8, "S V", ConeQuantity::S, ConeQuantity::V};
+inline constexpr const GivenPair& kSurfaceVolumePair = kListedPairs[8];
 
-// The combination with this number (0..8), or nothing.
+// The combination with this number, or nothing.
 constexpr std::optional<GivenPair> findPair(int number) {
     if (number >= 0 && number < static_cast<int>(kListedPairs.size()))
         return kListedPairs[static_cast<std::size_t>(number)];
-    if (number == kSurfaceVolumePair.number)
-        return kSurfaceVolumePair;
     return std::nullopt;
 }
 

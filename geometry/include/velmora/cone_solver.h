@@ -46,4 +46,9 @@ public:
     std::vector<ConeValues> solveAll(int pair, double first, double second) const;
 };
 
+// The cone of the largest volume that a lateral surface `surface` allows,
+// where H² = 2·R² and the two cones of a surface and volume become one. Its
+// V is that largest volume; values beyond the double range are infinite.
+ConeValues largestVolumeCone(double surface);
+
 } // namespace velmora
