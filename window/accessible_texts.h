@@ -3,6 +3,9 @@
 
 #include "layout_table.h"
 
+#include <velmora/cone_quantity.h>
+
+#include <array>
 #include <string_view>
 
 namespace velmora::accessibility {
@@ -45,6 +48,26 @@ inline constexpr AccessibleText kAccessibleTexts[] = {
     {layout::ControlName::Picture1, 0, "Чертеж на конус",
      "Прав кръгов конус с височина H, радиус на основата R и образувателна L"},
 };
+
+// What a screen reader says of each list entry, in list order.
+struct EntryText {
+    std::string_view accessibleName;
+    std::string_view description;
+};
+
+inline constexpr std::array<EntryText, 9> kEntryTexts{{
+    {"Дадени R и L", "Дадени са радиусът R и образувателната L; изчисляват се H, S и V"},
+    {"Дадени R и H", "Дадени са радиусът R и височината H; изчисляват се L, S и V"},
+    {"Дадени R и S", "Дадени са радиусът R и околната повърхнина S; изчисляват се L, H и V"},
+    {"Дадени R и V", "Дадени са радиусът R и обемът V; изчисляват се L, H и S"},
+    {"Дадени L и H", "Дадени са образувателната L и височината H; изчисляват се R, S и V"},
+    {"Дадени L и S", "Дадени са образувателната L и околната повърхнина S; изчисляват се R, H и V"},
+    {"Дадени H и S", "Дадени са височината H и околната повърхнина S; изчисляват се R, L и V"},
+    {"Дадени H и V", "Дадени са височината H и обемът V; изчисляват се R, L и S"},
+    {"Дадени S и V", "Дадени са околната повърхнина S и обемът V; изчисляват се R, L и H; "
+                     "конусите с тези S и V може да са два"},
+}};
+static_assert(kEntryTexts.size() == kListedPairs.size());
 
 // Every line names a control of the layout table.
 static_assert([] {

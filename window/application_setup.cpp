@@ -39,6 +39,9 @@ void configureApplication(QApplication& app) {
     // of every Qt build.
     if (QStyle* style = QStyleFactory::create(QStringLiteral("Windows")))
         QApplication::setStyle(style);
+    // Its light palette too, for the message boxes and menus: a dark desktop
+    // theme would put light text on the window's light colours.
+    QApplication::setPalette(QApplication::style()->standardPalette());
     QApplication::setFont(windowFont());
     app.setWindowIcon(QIcon(kWindowIconResource));
 }

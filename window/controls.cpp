@@ -2,6 +2,8 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 namespace velmora {
 
@@ -23,9 +25,18 @@ bool MarkerCheckBox::hitButton(const QPoint& /*pos*/) const {
 
 void MarkerCheckBox::nextCheckState() {}
 
-void MarkerCheckBox::paintEvent(QPaintEvent* event) {
+void MarkerCheckBox::paintEvent(QPaintEvent* /*event*/) {
     paintBackColour(this, backColour_);
-    QCheckBox::paintEvent(event);
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    // The marker is always disabled, but its caption is a quantity's symbol
+    // that must stay legible: it is drawn in the button text colour, like
+    // the window's other captions, and only the box looks disabled.
+    const QColor text = palette().color(QPalette::Active, QPalette::ButtonText);
+    option.palette.setColor(QPalette::Disabled, QPalette::WindowText, text);
+    option.palette.setColor(QPalette::Disabled, QPalette::ButtonText, text);
+    painter.drawControl(QStyle::CE_CheckBox, option);
 }
 
 void ColouredFrame::setBackColour(const QColor& colour) {

@@ -2,6 +2,8 @@
 
 #include "qt_text.h"
 
+#include "velmora/value_text.h"
+
 #include <string_view>
 
 namespace velmora {
@@ -19,17 +21,33 @@ constexpr PairLimit kPairLimits[] = {
     {2, "Околната повърхнина S не може да бъде по-малка от π·R²."},
     {4, "Образувателната L не може да бъде по-малка от височината H."},
     {5, "Околната повърхнина S не може да бъде по-голяма от π·L²."},
-    {8, "При дадена околна повърхнина S обемът V не може да бъде толкова голям."},
 };
+
+QString shown(double value, const NumberSettings& settings) {
+    return QString::fromStdString(formatValue(value, settings));
+}
+
+QString relationOf(int pair, double first, const NumberSettings& settings) {
+    if (pair == kSurfaceVolumePair.number) {
+        // The largest volume depends on S, so the user is told it in numbers.
+        return QStringLiteral("При S = %1 обемът V може да бъде най-много %2.")
+            .arg(shown(first, settings),
+                 shown(largestVolumeCone(first)[ConeQuantity::V], settings));
+    }
+    for (const PairLimit& limit : kPairLimits)
+        if (limit.pair == pair)
+            return toQString(limit.relation);
+    return {};
+}
 
 } // namespace
 
-FailureMessage failureMessage(int pair, SolveFailure failure) {
+UserMessage failureMessage(int pair, SolveFailure failure, double first,
+                           const NumberSettings& settings) {
     if (failure == SolveFailure::NoCone) {
         QString text = QStringLiteral("Няма конус с тези стойности.");
-        for (const PairLimit& limit : kPairLimits)
-            if (limit.pair == pair)
-                text += QLatin1Char('\n') + toQString(limit.relation);
+        if (const QString relation = relationOf(pair, first, settings); !relation.isEmpty())
+            text += QLatin1Char('\n') + relation;
         text += QStringLiteral("\nРезултатите в полетата не са променени.");
         return {QStringLiteral("Няма такъв конус"), text};
     }

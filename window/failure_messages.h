@@ -2,18 +2,21 @@
 #pragma once
 
 #include "velmora/cone_solver.h"
+#include "velmora/number_settings.h"
 
 #include <QString>
 
 namespace velmora {
 
-struct FailureMessage {
+struct UserMessage {
     QString title;
     QString text;
 };
 
-// The message for a calculation of combination `pair` that failed with
-// `failure` (not SolveFailure::None).
-FailureMessage failureMessage(int pair, SolveFailure failure);
+// The message for a calculation of combination `pair`, whose first given
+// value is `first`, that failed with `failure` (not SolveFailure::None).
+// Numbers in it are written as the fields show them.
+UserMessage failureMessage(int pair, SolveFailure failure, double first,
+                           const NumberSettings& settings);
 
 } // namespace velmora

@@ -5,6 +5,11 @@
 namespace velmora {
 
 NumberSettings numberSettingsOf(const QLocale& locale) {
+    // The C locale has no digit grouping. Qt's system locale under LANG=C
+    // still groups thousands unless told not to, so it is not asked.
+    if (locale.language() == QLocale::C)
+        return plainNumberSettings();
+
     NumberSettings s;
     s.decimalSeparator = locale.decimalPoint().toStdString();
 

@@ -1,29 +1,51 @@
 #include "value_field.h"
 
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QValidator>
+
 #include <algorithm>
+#include <memory>
 
 namespace velmora {
 
-// Keeps an edit from making the text longer than the limit: typing is
-// refused once the field is full, and a paste takes what fits. A longer
-// text that the program wrote can still be shortened, or have characters
-// replaced, but it cannot grow. Undo and redo bring back texts the field
-// has held, which are let through whole: cutting them would show another
+// Keeps typing and pasting from making the text longer than the limit:
+// typing is refused once the field is full, and a paste takes what fits. A
+// longer text that the program wrote can still be shortened, or have
+// characters replaced, but it cannot grow; once none of it is left, the
+// limit holds again. Texts that the program writes and texts that undo and
+// redo bring back are let through whole: cutting them would show another
 // number.
 class TypingLimitValidator : public QValidator {
 public:
     explicit TypingLimitValidator(ValueField* field) : QValidator(field), field_(field) {}
 
     State validate(QString& input, int& pos) const override {
-        if (field_->writing_ || field_->held_.contains(input))
+        if (field_->writing_ || field_->restoring_)
             return Acceptable;
-        const auto allowed = std::max<qsizetype>(field_->typingLimit_, field_->lastText_.size());
+        const QString& before = field_->lastText_;
+        // The characters that the edit left of the text before it.
+        const qsizetype shorter = std::min(before.size(), input.size());
+        qsizetype prefix = 0;
+        while (prefix < shorter && before[prefix] == input[prefix])
+            ++prefix;
+        qsizetype suffix = 0;
+        while (suffix < shorter - prefix &&
+               before[before.size() - 1 - suffix] == input[input.size() - 1 - suffix])
+            ++suffix;
+        const qsizetype kept = prefix + suffix;
+        const qsizetype allowed = kept > 0
+                                      ? std::max<qsizetype>(field_->typingLimit_, before.size())
+                                      : field_->typingLimit_;
         const qsizetype excess = input.size() - allowed;
         if (excess > 0) {
             // The characters just inserted end at the cursor; drop the
             // ones that do not fit.
-            const qsizetype from = std::max<qsizetype>(0, pos - excess);
+            const qsizetype from = std::max<qsizetype>(prefix, pos - excess);
             input.remove(from, pos - from);
             pos = static_cast<int>(from);
             if (input.size() > allowed)
@@ -40,16 +62,70 @@ ValueField::ValueField(QWidget* parent) : QLineEdit(parent) {
     setValidator(new TypingLimitValidator(this));
     connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
         lastText_ = text;
-        held_.insert(text);
+        updateToolTip();
     });
 }
 
 void ValueField::writeText(const QString& text) {
-    // Writing a text also empties the undo history.
-    held_.clear();
     writing_ = true;
-    setText(text);
+    setText(text); // also empties the undo history
     writing_ = false;
+    // As a classic text box shows a text set by its program: from the start.
+    setCursorPosition(0);
+}
+
+template <typename Step> void ValueField::restore(Step step) {
+    restoring_ = true;
+    step();
+    restoring_ = false;
+}
+
+void ValueField::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo))
+        restore([&] { QLineEdit::keyPressEvent(event); });
+    else
+        QLineEdit::keyPressEvent(event);
+}
+
+void ValueField::contextMenuEvent(QContextMenuEvent* event) {
+    const std::unique_ptr<QMenu> menu(createStandardContextMenu());
+    // The menu's Undo and Redo go through restore() like their keys.
+    for (QAction* action : menu->actions()) {
+        const QString name = action->objectName();
+        if (name != QLatin1String("edit-undo") && name != QLatin1String("edit-redo"))
+            continue;
+        const bool undo = name == QLatin1String("edit-undo");
+        action->disconnect(this);
+        connect(action, &QAction::triggered, this,
+                [this, undo] { restore([&] { undo ? this->undo() : redo(); }); });
+    }
+    menu->exec(event->globalPos());
+}
+
+bool ValueField::showsWholeText() const {
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    const QRect contents = style()
+                               ->subElementRect(QStyle::SE_LineEditContents, &option, this)
+                               .marginsRemoved(textMargins());
+    // QLineEdit keeps two pixels free on either side of its text.
+    constexpr int kSideMargin = 2;
+    return fontMetrics().horizontalAdvance(text()) <= contents.width() - 2 * kSideMargin;
+}
+
+void ValueField::updateToolTip() {
+    setToolTip(showsWholeText() ? QString() : text());
+}
+
+void ValueField::resizeEvent(QResizeEvent* event) {
+    QLineEdit::resizeEvent(event);
+    updateToolTip();
+}
+
+void ValueField::changeEvent(QEvent* event) {
+    QLineEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        updateToolTip();
 }
 
 } // namespace velmora

@@ -1,9 +1,10 @@
-// A one-line value field whose length limit applies to what the user types
-// or pastes, never to what the program writes into it.
+// A one-line value field. Its length limit applies to what the user types
+// or pastes, never to what the program writes into it; a written text shows
+// from its first character, and a text too long to show whole is the
+// field's tooltip.
 #pragma once
 
 #include <QLineEdit>
-#include <QSet>
 #include <QString>
 
 namespace velmora {
@@ -19,15 +20,29 @@ public:
     int typingLimit() const { return typingLimit_; }
     void setTypingLimit(int limit) { typingLimit_ = limit; }
 
-    // Writes `text` whole, whatever its length.
+    // Writes `text` whole, whatever its length, and shows it from its start.
     void writeText(const QString& text);
+
+    // Whether the whole text fits the field's width.
+    bool showsWholeText() const;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     friend class TypingLimitValidator;
+    void updateToolTip();
+    // Runs an undo or redo, which may bring back a text the field held
+    // before, whole.
+    template <typename Step> void restore(Step step);
+
     int typingLimit_ = 32767;
     bool writing_ = false;
-    QString lastText_;   // the text before the edit in progress
-    QSet<QString> held_; // every text held since the program last wrote one
+    bool restoring_ = false;
+    QString lastText_; // the text before the edit in progress
 };
 
 } // namespace velmora

@@ -199,6 +199,10 @@ Velmora::Velmora(QWidget* parent)
     setWindowIcon(QIcon(kWindowIconResource));
     // The window's font; no control has one of its own.
     setFont(windowFont());
+    // The classic style's own light colours, whatever the desktop's theme:
+    // the window's back colours are fixed light ones, so its texts must stay
+    // dark and its text boxes white.
+    setPalette(style()->standardPalette());
     setFixedSize(pixels(layout::kClientWidth), pixels(layout::kClientHeight));
 
     // The table lists Frame1 before the controls it holds.
@@ -230,6 +234,12 @@ void Velmora::applyAccessibleTexts() {
         QWidget* widget = control(a.name, a.index);
         widget->setAccessibleName(toQString(a.accessibleName));
         widget->setAccessibleDescription(toQString(a.description));
+    }
+    for (int i = 0; i < List1[0]->count(); ++i) {
+        const accessibility::EntryText& e =
+            accessibility::kEntryTexts.at(static_cast<std::size_t>(i));
+        List1[0]->item(i)->setData(Qt::AccessibleTextRole, toQString(e.accessibleName));
+        List1[0]->item(i)->setData(Qt::AccessibleDescriptionRole, toQString(e.description));
     }
 }
 

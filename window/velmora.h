@@ -8,6 +8,7 @@
 
 #include "velmora/number_settings.h"
 
+#include <QMessageBox>
 #include <QWidget>
 
 #include <array>
@@ -74,7 +75,7 @@ private:
 
     void applyAccessibleTexts();
     void connectEvents();
-    void tellFailure(const FailureMessage& message);
+    void tell(QMessageBox::Icon icon, const UserMessage& message);
 
     // Every control, in the order of layout::kControls.
     std::array<QWidget*, layout::kControls.size()> controls_{};

@@ -3,6 +3,8 @@
 // write them.
 #include "velmora.h"
 
+#include "surface_volume.h"
+
 #include "velmora/cone_solver.h"
 #include "velmora/value_text.h"
 
@@ -105,20 +107,31 @@ void Velmora::CalculateCone() {
     const std::optional<GivenPair> pair = findPair(n);
     if (!pair)
         return;
-    const SolveResult result =
-        ConeSolver{}.solve(pair->number, valueOf(pair->first), valueOf(pair->second));
+    const bool surfaceVolume = pair->number == kSurfaceVolumePair.number;
+    const double first = valueOf(pair->first);
+    const double second = valueOf(pair->second);
+    SolveResult result = ConeSolver{}.solve(pair->number, first, second);
+    if (!result.ok() && surfaceVolume) {
+        if (auto top = surface_volume::coneAtShownLargestVolume(first, second, settings))
+            result = {SolveFailure::None, *top};
+    }
     if (!result.ok()) {
         // The fields keep what they show; the user learns why.
-        tellFailure(failureMessage(pair->number, result.failure));
+        tell(QMessageBox::Warning, failureMessage(pair->number, result.failure, first, settings));
         return;
     }
     for (const QuantityInfo& q : kQuantities)
         Text2[slot(q.quantity)]->writeText(
             QString::fromStdString(formatValue(result.values[q.quantity], settings)));
+    if (surfaceVolume) {
+        if (auto other = surface_volume::secondConeMessage(result.values, settings))
+            tell(QMessageBox::Information, *other);
+    }
 }
 
-void Velmora::tellFailure(const FailureMessage& message) {
-    QMessageBox box(QMessageBox::Warning, message.title, message.text, QMessageBox::Ok, this);
+void Velmora::tell(QMessageBox::Icon icon, const UserMessage& message) {
+    QMessageBox box(icon, message.title, message.text, QMessageBox::Ok, this);
+    box.setPalette(palette()); // a dialog takes the application's colours, not its parent's
     box.exec();
 }
 

@@ -15,6 +15,7 @@ struct LocaleCase {
     const char* locale;
     NumberSettings expected;
     const char* fortySevenThousand; // how 47123.5 is written
+    bool qtGroups = false;          // the locale made to group, as Qt's system C locale does
 };
 void PrintTo(const LocaleCase& c, std::ostream* out) {
     *out << c.locale;
@@ -23,7 +24,10 @@ void PrintTo(const LocaleCase& c, std::ostream* out) {
 class SettingsOfLocale : public ::testing::TestWithParam<LocaleCase> {};
 
 TEST_P(SettingsOfLocale, AreReadOffQLocale) {
-    const NumberSettings s = numberSettingsOf(QLocale(QString::fromUtf8(GetParam().locale)));
+    QLocale locale(QString::fromUtf8(GetParam().locale));
+    if (GetParam().qtGroups)
+        locale.setNumberOptions(QLocale::DefaultNumberOptions);
+    const NumberSettings s = numberSettingsOf(locale);
     EXPECT_EQ(s.decimalSeparator, GetParam().expected.decimalSeparator);
     EXPECT_EQ(s.groupSeparator, GetParam().expected.groupSeparator);
     EXPECT_EQ(s.primaryGroupSize, GetParam().expected.primaryGroupSize);
@@ -37,6 +41,8 @@ TEST_P(SettingsOfLocale, AreReadOffQLocale) {
 INSTANTIATE_TEST_SUITE_P(
     Locales, SettingsOfLocale,
     ::testing::Values(LocaleCase{"C", {".", "", 3, 3, "-", ""}, "47123.5000000"},
+                      LocaleCase{"C", {".", "", 3, 3, "-", ""}, "47123.5000000", true},
+                      LocaleCase{"C.UTF-8", {".", "", 3, 3, "-", ""}, "47123.5000000", true},
                       LocaleCase{"en_US", {".", ",", 3, 3, "-", ""}, "47,123.5000000"},
                       LocaleCase{"de_DE", {",", ".", 3, 3, "-", ""}, "47.123,5000000"},
                       LocaleCase{"bg_BG", {",", "\u00a0", 3, 3, "-", ""}, "47\u00a0123,5000000"},

@@ -118,11 +118,11 @@ TEST_F(WindowTest, MarkerCaptionsAreTheQuantitySymbols) {
     }
 }
 
-TEST_F(WindowTest, ListHoldsTheEightCombinationsInOrder) {
-    const QStringList expected = {"R L", "R H", "R S", "R V", "L H", "L S", "H S", "H V"};
+TEST_F(WindowTest, ListHoldsTheNineCombinationsInOrder) {
+    const QStringList expected = {"R L", "R H", "R S", "R V", "L H", "L S", "H S", "H V", "S V"};
     QListWidget* list = window->List1[0];
-    ASSERT_EQ(list->count(), 8);
-    for (int i = 0; i < 8; ++i) {
+    ASSERT_EQ(list->count(), 9);
+    for (int i = 0; i < 9; ++i) {
         EXPECT_EQ(list->item(i)->text(), expected[i]);
         EXPECT_EQ(list->item(i)->text(), q(kListedPairs[static_cast<std::size_t>(i)].label));
         // Every entry carries the number 0.

@@ -1,0 +1,47 @@
+#include "surface_volume.h"
+
+#include "velmora/value_text.h"
+
+#include <QString>
+
+#include <cmath>
+
+namespace velmora::surface_volume {
+namespace {
+
+QString shown(double value, const NumberSettings& settings) {
+    return QString::fromStdString(formatValue(value, settings));
+}
+
+} // namespace
+
+std::optional<ConeValues> coneAtShownLargestVolume(double surface, double volume,
+                                                   const NumberSettings& settings) {
+    ConeValues top = largestVolumeCone(surface);
+    const double largest = top[ConeQuantity::V];
+    if (!std::isfinite(largest) || shown(volume, settings) != shown(largest, settings))
+        return std::nullopt;
+    top[ConeQuantity::V] = volume;
+    return top;
+}
+
+std::optional<UserMessage> secondConeMessage(const ConeValues& first,
+                                             const NumberSettings& settings) {
+    using Q = ConeQuantity;
+    for (const ConeValues& other :
+         ConeSolver{}.solveAll(kSurfaceVolumePair.number, first[Q::S], first[Q::V])) {
+        bool differs = false;
+        for (Q q : {Q::R, Q::L, Q::H})
+            differs = differs || shown(other[q], settings) != shown(first[q], settings);
+        if (!differs)
+            continue;
+        return UserMessage{
+            QStringLiteral("Два конуса"),
+            QStringLiteral("Има и втори конус със същите S и V: R = %1; L = %2; H = %3.")
+                .arg(shown(other[Q::R], settings), shown(other[Q::L], settings),
+                     shown(other[Q::H], settings))};
+    }
+    return std::nullopt;
+}
+
+} // namespace velmora::surface_volume
