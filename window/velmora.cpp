@@ -58,13 +58,15 @@ void fillWithBackColour(QWidget* widget, const QColor& colour) {
 
 // A command button's face in one solid colour under every style, with a
 // raised edge that sinks while the button is held down.
-QString buttonStyleSheet(const QColor& face) {
-    return QStringLiteral("QPushButton { background-color: %1; border-style: solid;"
+// The caption's colour is named too: a style sheet takes its colours from the
+// application's palette, not the window's.
+QString buttonStyleSheet(const QColor& face, const QColor& caption) {
+    return QStringLiteral("QPushButton { background-color: %1; color: %2; border-style: solid;"
                           " border-width: 1px 2px 2px 1px;"
                           " border-color: #ffffff #404040 #404040 #ffffff; padding: 2px; }"
                           " QPushButton:pressed { border-width: 2px 1px 1px 2px;"
                           " border-color: #404040 #ffffff #ffffff #404040; }")
-        .arg(face.name());
+        .arg(face.name(), caption.name());
 }
 
 QString contentText(const ControlLayout& c) {
@@ -250,7 +252,7 @@ QWidget* Velmora::createControl(const ControlLayout& c, QWidget* container) {
     if (c.backColour) {
         const QColor colour = toQColor(*c.backColour);
         if (c.kind == ControlKind::CommandButton)
-            widget->setStyleSheet(buttonStyleSheet(colour));
+            widget->setStyleSheet(buttonStyleSheet(colour, palette().color(QPalette::ButtonText)));
         else if (auto* frame = qobject_cast<ColouredFrame*>(widget))
             frame->setBackColour(colour);
         else if (auto* marker = qobject_cast<MarkerCheckBox*>(widget))

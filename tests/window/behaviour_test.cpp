@@ -1,11 +1,14 @@
 // What the window does when the user uses it: start-up, choosing a
-// combination, Calculate and Clear, all through real input events.
+// combination, Calculate, Clear and editing a field, all through real input
+// events. One table per behaviour.
 #include "regional_settings.h"
+#include "table_rows.h"
 #include "user_actions.h"
 #include "window_test_support.h"
 
 #include <velmora/cone_quantity.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -48,10 +51,27 @@ protected:
         }
     }
 
+    // Chooses `entry` and puts the two given texts in its fields. A text
+    // longer than the seven characters one can type is written as a
+    // calculation leaves it, for the user to have edited.
+    void enterGiven(int entry, const char* first, const char* second) {
+        user().clickEntry(entry);
+        const GivenPair pair = kListedPairs.at(static_cast<std::size_t>(entry));
+        for (auto [q, text] : {std::pair{pair.first, first}, std::pair{pair.second, second}}) {
+            const QString given = QString::fromUtf8(text);
+            if (given.size() <= 7)
+                user().typeInto(slotOf(q), given);
+            else
+                window->Text2[static_cast<std::size_t>(slotOf(q))]->writeText(given);
+        }
+    }
+
     UserActions user() { return UserActions{*window}; }
 };
 
 const FieldTexts kEmpty{};
+
+// ---- Start-up and choosing a combination
 
 TEST_F(BehaviourTest, StartUpPutsRLInForceWithEmptyFields) {
     expectCombination(0);
@@ -89,7 +109,8 @@ TEST_P(ChoosingEntries, SelectionByTheProgramAppliesItAtOnce) {
     expectCombination(GetParam());
 }
 
-INSTANTIATE_TEST_SUITE_P(AllEntries, ChoosingEntries, ::testing::Range(0, 8));
+INSTANTIATE_TEST_SUITE_P(AllEntries, ChoosingEntries,
+                         ::testing::Range(0, static_cast<int>(kListedPairs.size())));
 
 TEST_F(BehaviourTest, ChoosingTheEntryInForceAgainKeepsWhatWasTyped) {
     user().typeInto(0, QStringLiteral("3"));
@@ -98,71 +119,121 @@ TEST_F(BehaviourTest, ChoosingTheEntryInForceAgainKeepsWhatWasTyped) {
     expectCombination(0);
 }
 
-// The given values typed, the combination in force, and all five texts
-// that Calculate writes.
+TEST_F(BehaviourTest, TheEntryInForceStaysMarkedAfterACtrlClick) {
+    QListWidget* list = window->List1[0];
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      list->visualItemRect(list->item(0)).center());
+    EXPECT_EQ(list->currentRow(), 0);
+    EXPECT_TRUE(list->item(0)->isSelected());
+    expectCombination(0);
+}
+
+// ---- Calculate: the five texts it writes, and what it tells
+
 struct CalculationCase {
     const char* name;
+    NumberSettings (*settings)();
     int entry;
     const char* first;
     const char* second;
     FieldTexts expected;
+    const char* message = ""; // part of the message shown after writing; "": none
 };
-void PrintTo(const CalculationCase& c, std::ostream* out) {
-    *out << c.name;
-}
 
 class Calculating : public BehaviourTest, public ::testing::WithParamInterface<CalculationCase> {};
 
-TEST_P(Calculating, WritesAllFiveFieldsFormatted) {
+TEST_P(Calculating, WritesAllFiveFieldsShownFromTheirStart) {
     const CalculationCase& c = GetParam();
-    user().clickEntry(c.entry);
-    const GivenPair pair = kListedPairs.at(static_cast<std::size_t>(c.entry));
-    user().typeInto(slotOf(pair.first), QString::fromUtf8(c.first));
-    user().typeInto(slotOf(pair.second), QString::fromUtf8(c.second));
-    user().pressCalculate();
-    EXPECT_EQ(user().fieldTexts(), c.expected);
-    // Pressing it again reads the shown values back: the same cone.
-    user().pressCalculate();
-    EXPECT_EQ(user().fieldTexts(), c.expected);
+    window->setNumberSettingsSource(c.settings);
+    enterGiven(c.entry, c.first, c.second);
+    // Pressing it again reads the shown values back: the same cone, the same message.
+    for (int press = 1; press <= 2; ++press) {
+        SCOPED_TRACE("press " + std::to_string(press));
+        const QString message = user().closeMessageDuring([this] { user().pressCalculate(); });
+        EXPECT_EQ(user().fieldTexts(), c.expected);
+        if (*c.message == '\0')
+            EXPECT_TRUE(message.isEmpty()) << message.toStdString();
+        else
+            EXPECT_TRUE(message.contains(QString::fromUtf8(c.message))) << message.toStdString();
+        for (ValueField* field : window->Text2) {
+            EXPECT_EQ(field->cursorPosition(), 0) << describe(field);
+            EXPECT_EQ(QAccessible::queryAccessibleInterface(field)->text(QAccessible::Value),
+                      field->text());
+        }
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    KnownCones, Calculating,
-    ::testing::Values(
-        CalculationCase{"R3_L5",
-                        0,
-                        "3",
-                        "5",
-                        {"3.0000000", "5.0000000", "4.0000000", "47.1238898", "37.6991118"}},
-        CalculationCase{"R5abc_L13",
-                        0,
-                        "5abc",
-                        "13",
-                        {"5.0000000", "13.0000000", "12.0000000", "204.2035225", "314.1592654"}},
-        CalculationCase{"R5_L5_flat",
-                        0,
-                        "5",
-                        "5",
-                        {"5.0000000", "5.0000000", "0.0000000", "78.5398163", "0.0000000"}},
-        CalculationCase{"H4_V_pointwise",
-                        7,
-                        "4",
-                        "37.6991",
-                        {"2.9999995", "4.9999997", "4.0000000", "47.1238797", "37.6991000"}},
-        CalculationCase{"L5_H4",
-                        4,
-                        ".5e1",
-                        "4",
-                        {"3.0000000", "5.0000000", "4.0000000", "47.1238898", "37.6991118"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(KnownCones, Calculating, ::testing::Values(
+    CalculationCase{"R3_L5", plainSettings, 0, "3", "5",
+                    {"3.0000000", "5.0000000", "4.0000000", "47.1238898", "37.6991118"}},
+    CalculationCase{"R5abc_L13", plainSettings, 0, "5abc", "13",
+                    {"5.0000000", "13.0000000", "12.0000000", "204.2035225", "314.1592654"}},
+    CalculationCase{"R5_L5_flat", plainSettings, 0, "5", "5",
+                    {"5.0000000", "5.0000000", "0.0000000", "78.5398163", "0.0000000"}},
+    CalculationCase{"H4_V_pointwise", plainSettings, 7, "4", "37.6991",
+                    {"2.9999995", "4.9999997", "4.0000000", "47.1238797", "37.6991000"}},
+    CalculationCase{"L5_H4", plainSettings, 4, ".5e1", "4",
+                    {"3.0000000", "5.0000000", "4.0000000", "47.1238898", "37.6991118"}},
+    // In a comma locale results show a decimal comma and read back as the same numbers.
+    CalculationCase{"bg_BG", bulgarianSettings, 0, "3", "5",
+                    {"3,0000000", "5,0000000", "4,0000000", "47,1238898", "37,6991118"}},
+    CalculationCase{"bg_BG_comma_typed", bulgarianSettings, 0, "2,5", "6,5",
+                    {"2,5000000", "6,5000000", "6,0000000", "51,0508806", "39,2699082"}},
+    CalculationCase{"bg_BG_plain_space_groups", bulgarianSettings, 0, "1 234,5", "2000",
+                    {"1\u00a0234,5000000", "2\u00a0000,0000000", "1\u00a0573,5341591",
+                     "7\u00a0756\u00a0592,2617132", "2\u00a0511\u00a0232\u00a0838,0486436"}},
+    CalculationCase{"bg_BG_long_results", bulgarianSettings, 1, "9999999", "9999999",
+                    {"9\u00a0999\u00a0999,0000000", "14\u00a0142\u00a0134,2095174",
+                     "9\u00a0999\u00a0999,0000000", "444\u00a0288\u00a0204\u00a0958\u00a0181,8750000",
+                     "1\u00a0047\u00a0197\u00a0237\u00a0037\u00a0362\u00a0708\u00a0480,0000000"}},
+    // V needs more digits than a double holds; the last three are the double's own.
+    CalculationCase{"de_DE_grouped", germanSettings, 0, "1234", "2000",
+                    {"1.234,0000000", "2.000,0000000", "1.573,9263007", "7.753.450,6690596",
+                     "2.509.824.358,7569661"}},
+    // S and V: the wider cone in the fields, the other one told.
+    CalculationCase{"SV_two_cones", plainSettings, 8, "50", "20",
+                    {"3.8909756", "4.0903609", "1.2614916", "50.0000000", "20.0000000"},
+                    "Има и втори конус със същите S и V: R = 1.2050260; L = 13.2075946; H = 13.1525081"},
+    CalculationCase{"SV_two_cones_bg_BG", bulgarianSettings, 8, "100", "50",
+                    {"5,5353389", "5,7505040", "1,5583068", "100,0000000", "50,0000000"},
+                    "R = 1,5037999; L = 21,1670377; H = 21,1135518"},
+    CalculationCase{"SV_two_close_cones_below_the_largest_V", plainSettings, 8, "1.77", "0.27475",
+                    {"0.5704633", "0.9876331", "0.8062201", "1.7700000", "0.2747500"},
+                    "R = 0.5702102; L = 0.9880716; H = 0.8069361"},
+    // Where H² = 2·R² the two cones are one: no message.
+    CalculationCase{"SV_one_cone_where_H2_is_2R2", bulgarianSettings, 8, "5,68", "1,57943",
+                    {"1,0216895", "1,7696181", "1,4448871", "5,6800000", "1,5794300"}},
+    // V typed as the no-cone message shows the largest volume, a hair above it.
+    CalculationCase{"SV_V_at_its_largest", plainSettings, 8, "0.57", "0.05021",
+                    {"0.3236549", "0.5605867", "0.4577171", "0.5700000", "0.0502100"}},
+    CalculationCase{"SV_written_V_at_its_largest", plainSettings, 8, "3", "0.6062612",
+                    {"0.7425152", "1.2860741", "1.0500751", "3.0000000", "0.6062612"}}),
+    RowName{});
+// clang-format on
+
+TEST_F(BehaviourTest, AResultTooLongForItsFieldIsItsTooltip) {
+    window->setNumberSettingsSource(bulgarianSettings);
+    enterGiven(1, "9999999", "2");
+    user().pressCalculate();
+    for (ValueField* field : window->Text2) {
+        SCOPED_TRACE(describe(field));
+        const bool fits =
+            field->text().size() <= 9; // "2,0000000" fits; "9 999 999,0000000" does not
+        EXPECT_EQ(field->showsWholeText(), fits);
+        EXPECT_EQ(field->toolTip(), fits ? QString() : field->text());
+    }
+    // Typing keeps the tooltip up to date.
+    user().typeInto(0, QStringLiteral("3"));
+    EXPECT_TRUE(window->Text2[0]->toolTip().isEmpty());
+}
+
+// ---- Calculate refuses, or finds no cone
 
 struct RefusedInput {
     const char* name;
     const char* r;
 };
-void PrintTo(const RefusedInput& c, std::ostream* out) {
-    *out << c.name;
-}
 
 class RefusedInputs : public BehaviourTest, public ::testing::WithParamInterface<RefusedInput> {};
 
@@ -184,7 +255,7 @@ INSTANTIATE_TEST_SUITE_P(NotAboveZero, RefusedInputs,
                                            RefusedInput{"letters", "abc"},
                                            RefusedInput{"point", "."},
                                            RefusedInput{"tiny", "1e-400"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         RowName{});
 
 TEST_F(BehaviourTest, EmptySecondFieldChangesNothing) {
     user().typeInto(0, QStringLiteral("3"));
@@ -199,19 +270,13 @@ struct NoConeCase {
     const char* second;
     const char* relation; // what the message says must hold
 };
-void PrintTo(const NoConeCase& c, std::ostream* out) {
-    *out << c.name;
-}
 
 class NoCone : public BehaviourTest, public ::testing::WithParamInterface<NoConeCase> {};
 
 // Values that give no cone leave every field as it was and say why.
 TEST_P(NoCone, KeepsEveryFieldAndTellsTheUser) {
     const NoConeCase& c = GetParam();
-    user().clickEntry(c.entry);
-    const GivenPair pair = kListedPairs.at(static_cast<std::size_t>(c.entry));
-    user().typeInto(slotOf(pair.first), QString::fromUtf8(c.first));
-    user().typeInto(slotOf(pair.second), QString::fromUtf8(c.second));
+    enterGiven(c.entry, c.first, c.second);
     const FieldTexts before = user().fieldTexts();
     const QString message = user().closeMessageDuring([this] { user().pressCalculate(); });
     EXPECT_TRUE(message.contains(QString::fromUtf8(c.relation))) << message.toStdString();
@@ -226,10 +291,14 @@ INSTANTIATE_TEST_SUITE_P(
         NoConeCase{"S_below_piR2", 2, "1", "3.14", "S не може да бъде по-малка от π·R²"},
         NoConeCase{"H_above_L", 4, "4", "5", "L не може да бъде по-малка от височината H"},
         NoConeCase{"S_above_piL2", 5, "1", "3.15", "S не може да бъде по-голяма от π·L²"},
+        NoConeCase{"SV_V_above_its_largest", 8, "0.57", "0.0503",
+                   "При S = 0.5700000 обемът V може да бъде най-много 0.0502100."},
+        NoConeCase{"SV_V_far_above", 8, "1", "5", "обемът V може да бъде най-много 0.1166750."},
         NoConeCase{"overflow", 0, "1e200", "2e200", "твърде големи или твърде малки"},
         NoConeCase{"underflow", 3, "1e-200", "1", "твърде големи или твърде малки"},
-        NoConeCase{"infinite", 1, "1e999", "1", "твърде големи или твърде малки"}),
-    [](const auto& info) { return std::string(info.param.name); });
+        NoConeCase{"infinite", 1, "1e999", "1", "твърде големи или твърде малки"},
+        NoConeCase{"SV_overflow", 8, "1e200", "1", "твърде големи или твърде малки"}),
+    RowName{});
 
 TEST_F(BehaviourTest, FailingConeAfterAResultKeepsTheOldResultsBesideTheNewValues) {
     user().typeInto(0, QStringLiteral("3"));
@@ -242,6 +311,8 @@ TEST_F(BehaviourTest, FailingConeAfterAResultKeepsTheOldResultsBesideTheNewValue
     EXPECT_EQ(user().fieldTexts(), (FieldTexts{"5", "4", "4.0000000", "47.1238898", "37.6991118"}));
 }
 
+// ---- Clear, and the focus
+
 TEST_F(BehaviourTest, ClearEmptiesTheFieldsAndKeepsCombinationMarkersAndLocks) {
     user().clickEntry(7);
     user().typeInto(2, QStringLiteral("4"));
@@ -251,31 +322,6 @@ TEST_F(BehaviourTest, ClearEmptiesTheFieldsAndKeepsCombinationMarkersAndLocks) {
     user().pressClear();
     EXPECT_EQ(user().fieldTexts(), kEmpty);
     expectCombination(7);
-}
-
-TEST_F(BehaviourTest, AnEighthTypedCharacterIsRefusedButAResultShowsWhole) {
-    user().typeInto(0, QStringLiteral("12345678"));
-    EXPECT_EQ(window->Text2[0]->text(), QStringLiteral("1234567"));
-    user().typeInto(0, QStringLiteral("3"));
-    user().typeInto(1, QStringLiteral("5"));
-    user().pressCalculate();
-    EXPECT_EQ(window->Text2[3]->text(), QStringLiteral("47.1238898"));
-
-    // A result can be shortened or have characters replaced, not lengthened.
-    ValueField* s = window->Text2[3];
-    window->Text2[1]->setFocus(); // a given field, to type into
-    ValueField* l = window->Text2[1];
-    QTest::mouseClick(l, Qt::LeftButton);
-    QTest::keyClick(l, Qt::Key_End);
-    QTest::keyClicks(l, QStringLiteral("9"));
-    EXPECT_EQ(l->text(), QStringLiteral("5.0000000"));
-    QTest::keyClick(l, Qt::Key_Backspace);
-    EXPECT_EQ(l->text(), QStringLiteral("5.000000"));
-    QTest::keyClick(l, Qt::Key_Home);
-    QTest::keyClick(l, Qt::Key_Right, Qt::ShiftModifier);
-    QTest::keyClicks(l, QStringLiteral("6"));
-    EXPECT_EQ(l->text(), QStringLiteral("6.000000"));
-    EXPECT_EQ(s->text(), QStringLiteral("47.1238898"));
 }
 
 TEST_F(BehaviourTest, NoProcedureMovesTheFocus) {
@@ -295,119 +341,96 @@ TEST_F(BehaviourTest, NoProcedureMovesTheFocus) {
     EXPECT_EQ(QApplication::focusWidget(), window->Command1[1]);
 }
 
-// In a comma locale results show a decimal comma, and a second Calculate
-// reads them back as the same numbers.
-struct RegionalCase {
+// ---- Editing a value field: typing and pasting never put more than seven
+// characters in; undo brings back a text the field held, whole.
+
+void keys(ValueField* field, std::initializer_list<QKeyCombination> presses) {
+    for (QKeyCombination k : presses)
+        QTest::keyClick(field, k.key(), k.keyboardModifiers());
+}
+
+struct EditCase {
     const char* name;
-    NumberSettings (*settings)();
-    const char* r;
-    const char* l;
-    FieldTexts expected;
+    bool afterResult; // R = 3 and L = 5 calculated first
+    int slot;
+    void (*edit)(Velmora&, ValueField*);
+    const char* expected;
 };
-void PrintTo(const RegionalCase& c, std::ostream* out) {
-    *out << c.name;
-}
 
-class RegionalCalculation : public BehaviourTest,
-                            public ::testing::WithParamInterface<RegionalCase> {};
+class Editing : public BehaviourTest, public ::testing::WithParamInterface<EditCase> {};
 
-TEST_P(RegionalCalculation, SecondCalculateGivesTheSameTexts) {
-    window->setNumberSettingsSource(GetParam().settings);
-    user().typeInto(0, QString::fromUtf8(GetParam().r));
-    user().typeInto(1, QString::fromUtf8(GetParam().l));
-    user().pressCalculate();
-    EXPECT_EQ(user().fieldTexts(), GetParam().expected);
-    user().pressCalculate();
-    EXPECT_EQ(user().fieldTexts(), GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Locales, RegionalCalculation,
-    ::testing::Values(
-        RegionalCase{"bg_BG",
-                     bulgarianSettings,
-                     "3",
-                     "5",
-                     {"3,0000000", "5,0000000", "4,0000000", "47,1238898", "37,6991118"}},
-        RegionalCase{"bg_BG_comma_typed",
-                     bulgarianSettings,
-                     "2,5",
-                     "6,5",
-                     {"2,5000000", "6,5000000", "6,0000000", "51,0508806", "39,2699082"}},
-        RegionalCase{"de_DE_grouped",
-                     germanSettings,
-                     "1234",
-                     "2000",
-                     // V needs more digits than a double holds; the last
-                     // three are the double's own.
-                     {"1.234,0000000", "2.000,0000000", "1.573,9263007", "7.753.450,6690596",
-                      "2.509.824.358,7569661"}}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-} // namespace
-} // namespace velmora::test
-
-namespace velmora::test {
-namespace {
-
-TEST_F(BehaviourTest, APasteTakesWhatFits) {
-    QApplication::clipboard()->setText(QStringLiteral("123456789"));
-    ValueField* r = window->Text2[0];
-    QTest::mouseClick(r, Qt::LeftButton);
-    QTest::keyClicks(r, QStringLiteral("9"));
-    QTest::keyClick(r, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(r->text(), QStringLiteral("9123456"));
-    // A full field takes nothing more.
-    QTest::keyClick(r, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(r->text(), QStringLiteral("9123456"));
-}
-
-TEST_F(BehaviourTest, LockedFieldsRefuseTypingAndPasting) {
-    QApplication::clipboard()->setText(QStringLiteral("12"));
-    ValueField* h = window->Text2[2];
-    QTest::mouseClick(h, Qt::LeftButton);
-    QTest::keyClicks(h, QStringLiteral("34"));
-    QTest::keyClick(h, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_TRUE(h->text().isEmpty());
-}
-
-} // namespace
-} // namespace velmora::test
-
-namespace velmora::test {
-namespace {
-
-// Undoing an edit of a result brings back the result, not another number.
-TEST_F(BehaviourTest, UndoAfterEditingAResultRestoresIt) {
-    user().typeInto(0, QStringLiteral("3"));
-    user().typeInto(1, QStringLiteral("5"));
-    user().pressCalculate();
-    ValueField* l = window->Text2[1];
-    QTest::mouseClick(l, Qt::LeftButton);
-    for (int key : {Qt::Key_Delete, Qt::Key_Backspace}) {
-        QTest::keyClick(l, Qt::Key_Home);
-        QTest::keyClick(l, Qt::Key_Right);
-        QTest::keyClick(l, static_cast<Qt::Key>(key));
-        EXPECT_EQ(l->text().size(), 8);
-        QTest::keyClick(l, Qt::Key_Z, Qt::ControlModifier);
-        EXPECT_EQ(l->text(), QStringLiteral("5.0000000"));
+TEST_P(Editing, KeepsTheTypingLimit) {
+    const EditCase& c = GetParam();
+    if (c.afterResult) {
+        user().typeInto(0, QStringLiteral("3"));
+        user().typeInto(1, QStringLiteral("5"));
+        user().pressCalculate();
+        ASSERT_EQ(window->Text2[1]->text(), QStringLiteral("5.0000000"));
     }
+    QApplication::clipboard()->setText(QStringLiteral("123456789"));
+    ValueField* field = window->Text2.at(static_cast<std::size_t>(c.slot));
+    QTest::mouseClick(field, Qt::LeftButton);
+    c.edit(*window, field);
+    EXPECT_EQ(field->text(), QString::fromUtf8(c.expected));
 }
 
-} // namespace
-} // namespace velmora::test
+const auto kCtrl = Qt::ControlModifier;
 
-namespace velmora::test {
-namespace {
-
-TEST_F(BehaviourTest, TheEntryInForceStaysMarkedAfterACtrlClick) {
-    QListWidget* list = window->List1[0];
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
-                      list->visualItemRect(list->item(0)).center());
-    EXPECT_EQ(list->currentRow(), 0);
-    EXPECT_TRUE(list->item(0)->isSelected());
-    expectCombination(0);
-}
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Fields, Editing, ::testing::Values(
+    EditCase{"eighth_typed_character_refused", false, 0,
+             [](Velmora&, ValueField* f) { QTest::keyClicks(f, "12345678"); }, "1234567"},
+    EditCase{"result_cannot_grow", true, 1,
+             [](Velmora&, ValueField* f) { keys(f, {Qt::Key_End, Qt::Key_9}); }, "5.0000000"},
+    EditCase{"result_can_shrink", true, 1,
+             [](Velmora&, ValueField* f) { keys(f, {Qt::Key_End, Qt::Key_Backspace}); }, "5.000000"},
+    EditCase{"result_character_replaced", true, 1,
+             [](Velmora&, ValueField* f) { keys(f, {Qt::Key_Home, Qt::ShiftModifier | Qt::Key_Right, Qt::Key_6}); },
+             "6.0000000"},
+    EditCase{"result_emptied_with_backspace_takes_seven", true, 0,
+             [](Velmora&, ValueField* f) {
+                 keys(f, {Qt::Key_End});
+                 for (int i = 0; i < 9; ++i)
+                     keys(f, {Qt::Key_Backspace});
+                 QTest::keyClicks(f, "3.0000000");
+             },
+             "3.00000"},
+    EditCase{"result_replaced_whole_takes_seven", true, 0,
+             [](Velmora&, ValueField* f) { keys(f, {kCtrl | Qt::Key_A}); QTest::keyClicks(f, "3.0000000"); },
+             "3.00000"},
+    EditCase{"after_clear_takes_seven", true, 0,
+             [](Velmora& w, ValueField* f) {
+                 QTest::mouseClick(w.Command1[1], Qt::LeftButton);
+                 QTest::mouseClick(f, Qt::LeftButton);
+                 QTest::keyClicks(f, "3.0000000");
+             },
+             "3.00000"},
+    EditCase{"paste_takes_what_fits", false, 0,
+             [](Velmora&, ValueField* f) { keys(f, {Qt::Key_9, kCtrl | Qt::Key_V}); }, "9123456"},
+    EditCase{"full_field_takes_no_paste", false, 0,
+             [](Velmora&, ValueField* f) { keys(f, {Qt::Key_9, kCtrl | Qt::Key_V, kCtrl | Qt::Key_V}); },
+             "9123456"},
+    EditCase{"paste_into_an_emptied_result", true, 1,
+             [](Velmora&, ValueField* f) { keys(f, {kCtrl | Qt::Key_A, Qt::Key_Delete, kCtrl | Qt::Key_V}); },
+             "1234567"},
+    EditCase{"locked_field_refuses_typing_and_paste", false, 2,
+             [](Velmora&, ValueField* f) { keys(f, {Qt::Key_3, Qt::Key_4, kCtrl | Qt::Key_V}); }, ""},
+    EditCase{"undo_after_delete_restores_the_result", true, 1,
+             [](Velmora&, ValueField* f) { keys(f, {Qt::Key_Home, Qt::Key_Right, Qt::Key_Delete, kCtrl | Qt::Key_Z}); },
+             "5.0000000"},
+    EditCase{"undo_after_backspace_restores_the_result", true, 1,
+             [](Velmora&, ValueField* f) { keys(f, {Qt::Key_Home, Qt::Key_Right, Qt::Key_Backspace, kCtrl | Qt::Key_Z}); },
+             "5.0000000"},
+    EditCase{"undo_after_emptying_restores_the_result", true, 1,
+             [](Velmora&, ValueField* f) { keys(f, {kCtrl | Qt::Key_A, Qt::Key_Delete, kCtrl | Qt::Key_Z}); },
+             "5.0000000"},
+    EditCase{"redo_after_undo_brings_the_edit_back", true, 1,
+             [](Velmora&, ValueField* f) {
+                 keys(f, {kCtrl | Qt::Key_A, Qt::Key_Delete, kCtrl | Qt::Key_Z, kCtrl | Qt::ShiftModifier | Qt::Key_Z});
+             },
+             ""}),
+    RowName{});
+// clang-format on
 
 } // namespace
 } // namespace velmora::test

@@ -1,4 +1,5 @@
 // The window as drawn: colours sampled from a rendering of it.
+#include "table_rows.h"
 #include "window_test_support.h"
 
 #include <QApplication>
@@ -7,6 +8,9 @@
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTest>
+
+#include <algorithm>
+#include <cmath>
 
 namespace velmora::test {
 namespace {
@@ -157,6 +161,89 @@ TEST_F(RenderingTest, CaptionsAreDrawn) {
     EXPECT_GT(darkIn(QRect(160, 195, 60, 18)), 20);  // Изчисти
     EXPECT_GT(darkIn(QRect(20, 240, 400, 60)), 200); // the assignment
 }
+
+// ---- Every text reads at 4.5:1 or more against its background, also where
+// the desktop's theme is dark.
+
+double luminance(QColor c) {
+    auto channel = [](double v) {
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+
+double contrast(QColor a, QColor b) {
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+struct TextRegion {
+    const char* name;
+    QRect rect; // window coordinates, over the text
+    QRgb background;
+};
+
+// The strongest contrast of any pixel of `r` against its background is the
+// text's own colour (antialiased edges only come closer).
+double textContrast(const QImage& image, const TextRegion& r) {
+    double best = 1;
+    for (int y = r.rect.top(); y <= r.rect.bottom(); ++y)
+        for (int x = r.rect.left(); x <= r.rect.right(); ++x)
+            best = std::max(best, contrast(QColor(image.pixel(x, y)), QColor(r.background)));
+    return best;
+}
+
+QPalette darkDesktopPalette() {
+    QPalette dark(QColor(0x35, 0x35, 0x35));
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(role, Qt::white);
+    dark.setColor(QPalette::Base, QColor(0x2a, 0x2a, 0x2a));
+    dark.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x7f, 0x7f, 0x7f));
+    return dark;
+}
+
+class ReadableTexts : public ::testing::TestWithParam<TextRegion> {
+protected:
+    static void SetUpTestSuite() {
+        saved_ = QApplication::palette();
+        QApplication::setPalette(darkDesktopPalette()); // before the window is built
+        window_ = new Velmora;
+        window_->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window_));
+        QTest::keyClicks(window_->Text2[0], QStringLiteral("3"));
+        image_ = window_->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    }
+    static void TearDownTestSuite() {
+        delete window_;
+        QApplication::setPalette(saved_);
+    }
+    static inline QPalette saved_;
+    static inline Velmora* window_ = nullptr;
+    static inline QImage image_;
+};
+
+TEST_P(ReadableTexts, UnderADarkDesktopPalette) {
+    EXPECT_GE(textContrast(image_, GetParam()), 4.5);
+}
+
+constexpr QRgb kWhite = 0xFFFFFF;
+
+INSTANTIATE_TEST_SUITE_P(
+    Window, ReadableTexts,
+    ::testing::Values(TextRegion{"title_strip", QRect(100, 2, 280, 20), kStrip},
+                      TextRegion{"list_heading", QRect(20, 42, 65, 20), kStrip},
+                      TextRegion{"frame_caption", QRect(110, 32, 60, 14), kWindowColour},
+                      TextRegion{"marker_R", QRect(132, 58, 16, 20), kMarker},
+                      TextRegion{"marker_L", QRect(132, 82, 16, 20), kMarker},
+                      TextRegion{"marker_H", QRect(132, 106, 16, 20), kMarker},
+                      TextRegion{"marker_S", QRect(132, 130, 16, 20), kMarker},
+                      TextRegion{"marker_V", QRect(132, 154, 16, 20), kMarker},
+                      TextRegion{"value_field", QRect(163, 59, 30, 20), kWhite},
+                      TextRegion{"list_entries", QRect(12, 90, 60, 60), kWhite},
+                      TextRegion{"calculate", QRect(30, 195, 60, 18), kGreen},
+                      TextRegion{"clear", QRect(160, 195, 60, 18), kRed},
+                      TextRegion{"assignment", QRect(20, 240, 400, 60), kWhite}),
+    RowName{});
 
 } // namespace
 } // namespace velmora::test
