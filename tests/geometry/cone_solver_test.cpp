@@ -156,8 +156,8 @@ INSTANTIATE_TEST_SUITE_P(Shapes, SolverRecoversCones,
                                            RecoverCase{1234.5, 2000}, RecoverCase{0.001, 0.0015},
                                            RecoverCase{9999999, 7654321}));
 
-// Tall, thin cones: the height-and-surface radius used to cancel to
-// nothing and report no cone; it now follows S = pi R L closely.
+// Tall, thin cones: t = (−H·H + w)/2 cancels to nothing when S is small
+// against H², and the radius must still follow S = π·R·L closely.
 TEST(SolverHeightSurface, SmallSurfaceAgainstHeightStillGivesTheCone) {
     const SolveResult result = ConeSolver{}.solve(6, 93.02, 0.0001);
     ASSERT_TRUE(result.ok());
