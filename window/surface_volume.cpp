@@ -37,7 +37,7 @@ std::optional<UserMessage> secondConeMessage(const ConeValues& first,
             continue;
         return UserMessage{
             QStringLiteral("Два конуса"),
-            QStringLiteral("Има и втори конус със същите S и V: R = %1; L = %2; H = %3.")
+            QStringLiteral("Има и втори конус със същите S и V:\nR = %1\nL = %2\nH = %3")
                 .arg(shown(other[Q::R], settings), shown(other[Q::L], settings),
                      shown(other[Q::H], settings))};
     }

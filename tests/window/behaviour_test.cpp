@@ -194,13 +194,13 @@ INSTANTIATE_TEST_SUITE_P(KnownCones, Calculating, ::testing::Values(
     // S and V: the wider cone in the fields, the other one told.
     CalculationCase{"SV_two_cones", plainSettings, 8, "50", "20",
                     {"3.8909756", "4.0903609", "1.2614916", "50.0000000", "20.0000000"},
-                    "Има и втори конус със същите S и V: R = 1.2050260; L = 13.2075946; H = 13.1525081"},
+                    "Има и втори конус със същите S и V:\nR = 1.2050260\nL = 13.2075946\nH = 13.1525081"},
     CalculationCase{"SV_two_cones_bg_BG", bulgarianSettings, 8, "100", "50",
                     {"5,5353389", "5,7505040", "1,5583068", "100,0000000", "50,0000000"},
-                    "R = 1,5037999; L = 21,1670377; H = 21,1135518"},
+                    "R = 1,5037999\nL = 21,1670377\nH = 21,1135518"},
     CalculationCase{"SV_two_close_cones_below_the_largest_V", plainSettings, 8, "1.77", "0.27475",
                     {"0.5704633", "0.9876331", "0.8062201", "1.7700000", "0.2747500"},
-                    "R = 0.5702102; L = 0.9880716; H = 0.8069361"},
+                    "R = 0.5702102\nL = 0.9880716\nH = 0.8069361"},
     // Where H² = 2·R² the two cones are one: no message.
     CalculationCase{"SV_one_cone_where_H2_is_2R2", bulgarianSettings, 8, "5,68", "1,57943",
                     {"1,0216895", "1,7696181", "1,4448871", "5,6800000", "1,5794300"}},
