@@ -20,6 +20,7 @@ struct AccessibleCase {
     int index;
     QAccessible::Role role;
     const char* name;
+    int entry = -1; // a list entry's row: the row's own interface
 };
 void PrintTo(const AccessibleCase& c, std::ostream* out) {
     *out << c.name;
@@ -33,6 +34,10 @@ TEST_P(AccessibleControls, HaveABulgarianNameDescriptionAndRole) {
     QWidget* widget = member(*window, c.control, c.index);
     QAccessibleInterface* a = QAccessible::queryAccessibleInterface(widget);
     ASSERT_NE(a, nullptr);
+    if (c.entry >= 0) {
+        a = a->child(c.entry);
+        ASSERT_NE(a, nullptr);
+    }
     EXPECT_EQ(a->text(QAccessible::Name), QString::fromUtf8(c.name));
     const QString description = a->text(QAccessible::Description);
     EXPECT_FALSE(description.isEmpty());
@@ -55,7 +60,10 @@ INSTANTIATE_TEST_SUITE_P(
         AccessibleCase{"Command1", 0, QAccessible::Button, "Изчисли"},
         AccessibleCase{"Command1", 1, QAccessible::Button, "Изчисти"},
         AccessibleCase{"Picture1", 0, QAccessible::Graphic, "Чертеж на конус"},
-        AccessibleCase{"Check1", 0, QAccessible::CheckBox, "R е дадена"}));
+        AccessibleCase{"Check1", 0, QAccessible::CheckBox, "R е дадена"},
+        AccessibleCase{"List1", 0, QAccessible::ListItem, "Дадени R и L", 0},
+        AccessibleCase{"List1", 0, QAccessible::ListItem, "Дадени H и V", 7},
+        AccessibleCase{"List1", 0, QAccessible::ListItem, "Дадени S и V", 8}));
 
 // Every control the Tab key reaches has a name a screen reader can say.
 TEST_F(WindowTest, EveryFocusStopHasAnAccessibleName) {
