@@ -17,14 +17,12 @@ public:
     void check(int pair, const TypedCase& typed, RowStats& row, RowStats& smallerRow);
 
 private:
-    // What exact arithmetic says about one cone of a case.
+    // One cone of the case as exact arithmetic sees it.
     struct Verdict {
-        bool exists;       // for the typed values
-        bool existsParsed; // for the doubles they parse to
-        bool inRange;
-        double margin;
-        const ExactValues& exact; // the cone of the typed values, when it exists
-        const Conditions& condition;
+        bool exists;                    // for the typed values
+        bool existsParsed;              // for the doubles they parse to
+        const ExactValues& exact;       // the cone of the typed values, when it exists
+        const Conditions& condition;    // of its values
         const ExactValues& parsedExact; // that of the parsed doubles, when they have one
     };
 

@@ -70,15 +70,14 @@ void ExactConeSolver::solveGiven(int pair, ExactCone& out) {
     if (!out.exists)
         return;
 
-    if (pair == kSurfaceVolumePair.number) {
+    const bool bothCones = pair == kSurfaceVolumePair.number;
+    if (bothCones) {
         surfaceVolumeRadiusSquares(slot(out.values, Q::R), slot(out.smaller, Q::R));
-        complete(pair, out.values);
         complete(pair, out.smaller);
     } else {
         radiusAndHeight(pair, out.values);
-        complete(pair, out.values);
     }
-    const bool bothCones = pair == kSurfaceVolumePair.number;
+    complete(pair, out.values);
     out.inRange = true;
     for (std::size_t q = 0; q < kQuantityCount; ++q)
         out.inRange = out.inRange && inDoubleRange(out.values[q]) &&

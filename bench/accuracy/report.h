@@ -4,8 +4,10 @@
 #include "row_stats.h"
 #include "typed_inputs.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
+#include <thread>
 
 namespace velmora::bench {
 
@@ -18,7 +20,7 @@ using Rows = std::array<RowStats, kRowCount>;
 struct RunInfo {
     SweepSize size;
     std::size_t gridTexts = 0; // distinct texts of the grid
-    unsigned threads = 1;
+    unsigned threads = std::max(1u, std::thread::hardware_concurrency());
     double seconds = 0;
 };
 

@@ -30,7 +30,12 @@ inline constexpr double kNearEdge = 0x1p-44;
 inline constexpr std::array<double, 5> kBandFloors{0.5, 1.0 / 16, 0x1p-10, 0x1p-20,
                                                    std::numeric_limits<double>::denorm_min()};
 inline constexpr std::size_t kBandCount = kBandFloors.size() + 1;
-std::size_t bandOf(double margin);
+inline std::size_t bandOf(double margin) {
+    std::size_t band = 0;
+    while (band < kBandFloors.size() && margin < kBandFloors[band])
+        ++band;
+    return band;
+}
 
 // One case worth showing. The ulps of a worst case are -1 until there is one.
 struct Example {
@@ -86,8 +91,6 @@ struct RowStats {
 
     long long parseErrors = 0;       // parseValue is not the nearest double
     long long solveAllDisagrees = 0; // solve is not solveAll's first cone
-
-    void merge(const RowStats& other);
 };
 
 inline constexpr std::size_t kDisplayMissesKept = 4;

@@ -32,10 +32,8 @@ private:
 };
 
 std::string withoutTrailingZeros(std::string text) {
-    if (text.find('.') == std::string::npos)
-        return text;
-    while (text.back() == '0')
-        text.pop_back();
+    if (text.find('.') != std::string::npos)
+        text.erase(text.find_last_not_of('0') + 1);
     if (text.back() == '.')
         text.pop_back();
     return text;
@@ -50,20 +48,16 @@ TypedText randomText(Dice& dice) {
     }
 }
 
-double power(double base, int exponent) {
-    return std::pow(base, exponent);
-}
-
-double monomialWithoutSecond(const Monomial& m, double first) {
-    return m.coefficient * power(kPi, m.piPower) * power(first, m.firstPower);
+// coefficient · pi^piPower · first^firstPower: a monomial of the edge without its second value.
+double withoutSecond(const Monomial& m, double first) {
+    return m.coefficient * std::pow(kPi, m.piPower) * std::pow(first, m.firstPower);
 }
 
 // The second value that puts `first` exactly on the edge: A = B solved for
 // the second value.
 double secondOnEdge(const ConeEdge& edge, double first) {
-    const double ratio =
-        monomialWithoutSecond(edge.smaller, first) / monomialWithoutSecond(edge.larger, first);
-    return std::pow(ratio, 1.0 / (edge.larger.secondPower - edge.smaller.secondPower));
+    return std::pow(withoutSecond(edge.smaller, first) / withoutSecond(edge.larger, first),
+                    1.0 / (edge.larger.secondPower - edge.smaller.secondPower));
 }
 
 // A case whose second value lies a relative distance 10^-7 .. 1 from the
