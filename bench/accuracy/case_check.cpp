@@ -12,31 +12,29 @@ namespace {
 
 Example exampleOf(const TypedCase& typed, double margin, int quantity = -1) {
     Example e;
-    e.first = typed.first.view();
-    e.second = typed.second.view();
+    e.first = typed.first;
+    e.second = typed.second;
     e.margin = margin;
     e.quantity = quantity;
     return e;
 }
 
 // parseValue against the C library's correctly rounded reading.
-int parseErrors(const TypedText& text, double parsed) {
+int parseErrors(const std::string& text, double parsed) {
     return parsed == std::strtod(text.c_str(), nullptr) ? 0 : 1;
 }
 
 } // namespace
 
 void CaseChecker::check(int pair, const TypedCase& typed, RowStats& row, RowStats& smallerRow) {
-    const double first = parseValue(typed.first.view(), plain_);
-    const double second = parseValue(typed.second.view(), plain_);
+    const double first = parseValue(typed.first, plain_);
+    const double second = parseValue(typed.second, plain_);
     row.parseErrors += parseErrors(typed.first, first) + parseErrors(typed.second, second);
 
-    exactSolver_.solve(pair, typed.first.c_str(), typed.second.c_str(), first, second, exact_);
-    const bool parsedCone = exact_.parsedMargin >= 0;
-    if (parsedCone)
-        exactSolver_.solveParsed(pair, first, second, parsed_);
+    exactSolver_.solve(pair, typed.first.c_str(), typed.second.c_str(), exact_);
+    exactSolver_.solveParsed(pair, first, second, parsed_);
     const SolveResult result = solver_.solve(pair, first, second);
-    tally(typed, {exact_.exists, parsedCone, exact_.values, exact_.condition, parsed_.values},
+    tally(typed, {exact_.exists, parsed_.exists, exact_.values, exact_.condition, parsed_.values},
           result.ok() ? &result.values : nullptr, row);
 
     if (pair != kSurfaceVolumePair.number)
@@ -46,7 +44,7 @@ void CaseChecker::check(int pair, const TypedCase& typed, RowStats& row, RowStat
     if (result.ok() && (all.empty() || all.front() != result.values))
         ++row.solveAllDisagrees;
     tally(typed,
-          {exact_.margin > 0, exact_.parsedMargin > 0, exact_.smaller, exact_.smallerCondition,
+          {exact_.margin > 0, parsed_.margin > 0, exact_.smaller, exact_.smallerCondition,
            parsed_.smaller},
           all.size() >= 2 ? &all[1] : nullptr, smallerRow);
 }

@@ -43,12 +43,7 @@ ExactConeSolver::ExactConeSolver() {
     mpfr_sqrt_ui(sqrt3_, 3, kNearest);
 }
 
-void ExactConeSolver::solve(int pair, const char* first, const char* second, double parsedFirst,
-                            double parsedSecond, ExactCone& out) {
-    mpfr_set_d(first_, parsedFirst, kNearest);
-    mpfr_set_d(second_, parsedSecond, kNearest);
-    out.parsedMargin = margin(pair, first_, second_);
-
+void ExactConeSolver::solve(int pair, const char* first, const char* second, ExactCone& out) {
     mpfr_set_str(first_, first, 10, kNearest);
     mpfr_set_str(second_, second, 10, kNearest);
     solveGiven(pair, out);
@@ -60,7 +55,6 @@ void ExactConeSolver::solveParsed(int pair, double first, double second, ExactCo
     mpfr_set_d(first_, first, kNearest);
     mpfr_set_d(second_, second, kNearest);
     solveGiven(pair, out);
-    out.parsedMargin = out.margin;
 }
 
 void ExactConeSolver::solveGiven(int pair, ExactCone& out) {

@@ -20,12 +20,11 @@ using ExactValues = std::array<MpReal, kQuantityCount>; // R, L, H, S, V by slot
 using Conditions = std::array<double, kQuantityCount>;
 
 struct ExactCone {
-    bool exists = false;     // the typed values describe a cone
-    bool inRange = false;    // each value (of both cones) is 0 or within the normal doubles
-    double margin = 1;       // (A − B) / A of the pair's edge; 1 without one
-    double parsedMargin = 1; // the same for the doubles the texts parse to
-    ExactValues values;      // the cone (of larger radius), when it exists
-    ExactValues smaller;     // surface and volume: the cone of smaller radius
+    bool exists = false;  // the typed values describe a cone
+    bool inRange = false; // each value (of both cones) is 0 or within the normal doubles
+    double margin = 1;    // (A − B) / A of the pair's edge; 1 without one
+    ExactValues values;   // the cone (of larger radius), when it exists
+    ExactValues smaller;  // surface and volume: the cone of smaller radius
     Conditions condition{}, smallerCondition{}; // of the typed values, when the cone exists
 };
 
@@ -33,13 +32,11 @@ class ExactConeSolver {
 public:
     ExactConeSolver();
 
-    // Fills `out` for pair `pair` (0..8) typed as `first` and `second`,
-    // which parse to the doubles `parsedFirst` and `parsedSecond`.
-    void solve(int pair, const char* first, const char* second, double parsedFirst,
-               double parsedSecond, ExactCone& out);
+    // Fills `out` for pair `pair` (0..8) typed as `first` and `second`.
+    void solve(int pair, const char* first, const char* second, ExactCone& out);
 
-    // The exact cone of the doubles `first` and `second` themselves: the
-    // typing's rounding left out, what remains of an error is the solver's.
+    // The same, without condition numbers, for the doubles the texts parse
+    // to: the typing's rounding left out, what remains of an error is the solver's.
     void solveParsed(int pair, double first, double second, ExactCone& out);
 
 private:

@@ -13,6 +13,7 @@
 namespace velmora::bench {
 namespace {
 
+constexpr std::size_t kMaxTypedLength = 7;
 // "0.00137" and "1.23456" both fill seven characters with five decimals.
 constexpr int kMaxDecimals = 5;
 
@@ -40,7 +41,7 @@ std::string withoutTrailingZeros(std::string text) {
 }
 
 // A random typed value: any magnitude in the range, any number of digits.
-TypedText randomText(Dice& dice) {
+std::string randomText(Dice& dice) {
     for (;;) {
         const double value = dice.logUniform(kSmallestTyped, kLargestTyped);
         if (auto text = typedText(value, 1 + dice.below(7)))
@@ -65,8 +66,8 @@ double secondOnEdge(const ConeEdge& edge, double first) {
 // inside to far outside, through every stage of cancellation.
 TypedCase nearEdgeCase(const ConeEdge& edge, Dice& dice) {
     for (;;) {
-        const TypedText first = randomText(dice);
-        const double onEdge = secondOnEdge(edge, std::atof(first.c_str()));
+        const std::string first = randomText(dice);
+        const double onEdge = secondOnEdge(edge, std::stod(first));
         const double offset = std::pow(10.0, -7 * dice.unit());
         const double second = onEdge * (dice.below(2) ? 1 + offset : 1 - offset);
         if (auto text = typedText(second))
@@ -76,12 +77,7 @@ TypedCase nearEdgeCase(const ConeEdge& edge, Dice& dice) {
 
 } // namespace
 
-TypedText::TypedText(std::string_view text) {
-    const std::size_t n = std::min(text.size(), kMaxTypedLength);
-    std::copy_n(text.begin(), n, chars_.begin());
-}
-
-std::optional<TypedText> typedText(double value, int significant) {
+std::optional<std::string> typedText(double value, int significant) {
     if (!(value > 0) || !std::isfinite(value))
         return std::nullopt;
     // Round to the significant digits first, so that 1234567 with three
@@ -101,31 +97,31 @@ std::optional<TypedText> typedText(double value, int significant) {
     const double typed = std::strtod(text.c_str(), nullptr);
     if (text.size() > kMaxTypedLength || typed < kSmallestTyped || typed > kLargestTyped)
         return std::nullopt;
-    return TypedText(text);
+    return text;
 }
 
-std::vector<TypedText> gridTexts(int count) {
-    std::vector<TypedText> texts;
+std::vector<std::string> gridTexts(int count) {
+    std::vector<std::string> texts;
     const double lo = std::log10(kSmallestTyped), hi = std::log10(kLargestTyped);
     for (int i = 0; i < count; ++i) {
         const double value = std::pow(10.0, lo + (hi - lo) * i / std::max(1, count - 1));
         const auto text = typedText(std::clamp(value, kSmallestTyped, kLargestTyped));
-        if (text && (texts.empty() || texts.back().view() != text->view()))
+        if (text && (texts.empty() || texts.back() != *text))
             texts.push_back(*text);
     }
     return texts;
 }
 
 std::vector<TypedCase> sweepCases(int pair, const SweepSize& size) {
-    const std::vector<TypedText> grid = gridTexts(size.gridTexts);
+    const std::vector<std::string> grid = gridTexts(size.gridTexts);
     std::vector<TypedCase> cases;
-    for (const TypedText& first : grid)
-        for (const TypedText& second : grid)
+    for (const std::string& first : grid)
+        for (const std::string& second : grid)
             cases.push_back({first, second});
 
     Dice dice(size.seed + static_cast<std::uint64_t>(pair));
     for (int i = 0; i < size.randomCases; ++i) {
-        const TypedText first = randomText(dice);
+        const std::string first = randomText(dice);
         cases.push_back({first, randomText(dice)});
     }
     if (const auto& edge = kConeEdges[static_cast<std::size_t>(pair)])
