@@ -3,7 +3,7 @@
 #pragma once
 
 #include "exact_cone.h"
-#include "row_stats.h"
+#include "report.h"
 #include "typed_inputs.h"
 #include "velmora/cone_solver.h"
 #include "velmora/number_settings.h"

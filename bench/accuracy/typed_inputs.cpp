@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <random>
 #include <string>
 
@@ -37,6 +38,31 @@ std::string withoutTrailingZeros(std::string text) {
         text.erase(text.find_last_not_of('0') + 1);
     if (text.back() == '.')
         text.pop_back();
+    return text;
+}
+
+// The text of at most seven characters and at most `significant` digits
+// nearest to `value`; nothing when that text is not in 0.001 .. 9999999.
+std::optional<std::string> typedText(double value, int significant = 7) {
+    if (!(value > 0) || !std::isfinite(value))
+        return std::nullopt;
+    // Round to the significant digits first, so that 1234567 with three
+    // digits becomes 1230000 rather than 1234567.
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.*e", significant - 1, value);
+    const double rounded = std::strtod(buffer, nullptr);
+    const int leading = static_cast<int>(std::floor(std::log10(rounded)));
+    int decimals = std::clamp(significant - 1 - leading, 0, kMaxDecimals);
+    std::string text;
+    for (;; --decimals) {
+        std::snprintf(buffer, sizeof buffer, "%.*f", decimals, rounded);
+        text = withoutTrailingZeros(buffer);
+        if (text.size() <= kMaxTypedLength || decimals == 0)
+            break;
+    }
+    const double typed = std::strtod(text.c_str(), nullptr);
+    if (text.size() > kMaxTypedLength || typed < kSmallestTyped || typed > kLargestTyped)
+        return std::nullopt;
     return text;
 }
 
@@ -76,29 +102,6 @@ TypedCase nearEdgeCase(const ConeEdge& edge, Dice& dice) {
 }
 
 } // namespace
-
-std::optional<std::string> typedText(double value, int significant) {
-    if (!(value > 0) || !std::isfinite(value))
-        return std::nullopt;
-    // Round to the significant digits first, so that 1234567 with three
-    // digits becomes 1230000 rather than 1234567.
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*e", significant - 1, value);
-    const double rounded = std::strtod(buffer, nullptr);
-    const int leading = static_cast<int>(std::floor(std::log10(rounded)));
-    int decimals = std::clamp(significant - 1 - leading, 0, kMaxDecimals);
-    std::string text;
-    for (;; --decimals) {
-        std::snprintf(buffer, sizeof buffer, "%.*f", decimals, rounded);
-        text = withoutTrailingZeros(buffer);
-        if (text.size() <= kMaxTypedLength || decimals == 0)
-            break;
-    }
-    const double typed = std::strtod(text.c_str(), nullptr);
-    if (text.size() > kMaxTypedLength || typed < kSmallestTyped || typed > kLargestTyped)
-        return std::nullopt;
-    return text;
-}
 
 std::vector<std::string> gridTexts(int count) {
     std::vector<std::string> texts;

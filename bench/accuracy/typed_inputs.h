@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,10 +24,6 @@ struct SweepSize {
     int edgeCases = 40000;   // per pair with an edge: the second text aimed near it
     std::uint64_t seed = 20240611;
 };
-
-// The text of at most seven characters and at most `significant` digits
-// nearest to `value`; nothing when that text is not in 0.001 .. 9999999.
-std::optional<std::string> typedText(double value, int significant = 7);
 
 // `count` texts spaced evenly in logarithm from 0.001 to 9999999, each with
 // as many digits as fit ("0.00137", "12.3456"); repeated texts dropped.
