@@ -11,12 +11,7 @@ namespace velmora::bench {
 namespace {
 
 Example exampleOf(const TypedCase& typed, double margin, int quantity = -1) {
-    Example e;
-    e.first = typed.first;
-    e.second = typed.second;
-    e.margin = margin;
-    e.quantity = quantity;
-    return e;
+    return {.first = typed.first, .second = typed.second, .quantity = quantity, .margin = margin};
 }
 
 // parseValue against the C library's correctly rounded reading.

@@ -58,7 +58,7 @@ void ExactConeSolver::solveParsed(int pair, double first, double second, ExactCo
 }
 
 void ExactConeSolver::solveGiven(int pair, ExactCone& out) {
-    out.margin = margin(pair, first_, second_);
+    out.margin = margin(pair);
     out.exists = out.margin >= 0;
     out.inRange = false;
     if (!out.exists)
@@ -86,23 +86,19 @@ void ExactConeSolver::conditions(int pair, ExactCone& out) {
     mpfr_set(typedFirst_, first_, kNearest);
     mpfr_set(typedSecond_, second_, kNearest);
     for (const mpfr_ptr moved : {static_cast<mpfr_ptr>(first_), static_cast<mpfr_ptr>(second_)}) {
-        bool measured = false;
-        for (const int direction : {1, -1}) {
+        const auto coneWhenMoved = [&](int direction) {
             mpfr_set(first_, typedFirst_, kNearest);
             mpfr_set(second_, typedSecond_, kNearest);
             mpfr_mul_2si(t_, moved, -kStepBits, kNearest);
-            mpfr_mul_si(t_, t_, direction, kNearest);
-            mpfr_add(moved, moved, t_, kNearest);
+            (direction > 0 ? mpfr_add : mpfr_sub)(moved, moved, t_, kNearest);
             solveGiven(pair, moved_);
-            if (moved_.exists) {
-                addElasticities(out.values, moved_.values, out.condition);
-                if (pair == kSurfaceVolumePair.number)
-                    addElasticities(out.smaller, moved_.smaller, out.smallerCondition);
-                measured = true;
-                break;
-            }
-        }
-        if (!measured) { // no cone on either side: a double cannot resolve it
+            return moved_.exists;
+        };
+        if (coneWhenMoved(1) || coneWhenMoved(-1)) {
+            addElasticities(out.values, moved_.values, out.condition);
+            if (pair == kSurfaceVolumePair.number)
+                addElasticities(out.smaller, moved_.smaller, out.smallerCondition);
+        } else { // no cone on either side: a double cannot resolve it
             out.condition.fill(HUGE_VAL);
             out.smallerCondition.fill(HUGE_VAL);
         }
@@ -123,26 +119,25 @@ void ExactConeSolver::addElasticities(const ExactValues& at, const ExactValues& 
     }
 }
 
-double ExactConeSolver::margin(int pair, mpfr_srcptr first, mpfr_srcptr second) {
+double ExactConeSolver::margin(int pair) {
     const auto& edge = kConeEdges[static_cast<std::size_t>(pair)];
     if (!edge)
         return 1;
-    monomial(edge->larger, first, second, t_);
-    monomial(edge->smaller, first, second, u_);
+    monomial(edge->larger, t_);
+    monomial(edge->smaller, u_);
     mpfr_sub(u_, t_, u_, kNearest);
     mpfr_div(u_, u_, t_, kNearest);
     return mpfr_get_d(u_, kNearest);
 }
 
-void ExactConeSolver::monomial(const Monomial& m, mpfr_srcptr first, mpfr_srcptr second,
-                               mpfr_ptr out) {
+void ExactConeSolver::monomial(const Monomial& m, mpfr_ptr out) {
     mpfr_set_si(out, m.coefficient, kNearest);
     for (int i = 0; i < m.piPower; ++i)
         mpfr_mul(out, out, pi_, kNearest);
     for (int i = 0; i < m.firstPower; ++i)
-        mpfr_mul(out, out, first, kNearest);
+        mpfr_mul(out, out, first_, kNearest);
     for (int i = 0; i < m.secondPower; ++i)
-        mpfr_mul(out, out, second, kNearest);
+        mpfr_mul(out, out, second_, kNearest);
 }
 
 // R and H of pair `pair`; `complete` derives the rest from them.

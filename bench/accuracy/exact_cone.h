@@ -95,8 +95,8 @@ private:
     void solveGiven(int pair, ExactCone& out); // from first_ and second_
     void conditions(int pair, ExactCone& out);
     void addElasticities(const ExactValues& at, const ExactValues& moved, Conditions& sum);
-    double margin(int pair, mpfr_srcptr first, mpfr_srcptr second);
-    void monomial(const Monomial& m, mpfr_srcptr first, mpfr_srcptr second, mpfr_ptr out);
+    double margin(int pair); // of first_ and second_
+    void monomial(const Monomial& m, mpfr_ptr out);
     void radiusAndHeight(int pair, ExactValues& cone);
     void surfaceVolumeRadiusSquares(mpfr_ptr larger, mpfr_ptr smaller);
     void complete(int pair, ExactValues& cone);

@@ -9,6 +9,7 @@
 #include <bit>
 #include <cstdint>
 #include <string>
+#include <tuple>
 
 namespace velmora::bench {
 namespace {
@@ -189,14 +190,12 @@ void printExamples(std::FILE* out, const Rows& rows) {
     for (std::size_t r = 0; r < kRowCount; ++r) {
         const RowStats& s = rows[r];
         const std::string name = rowName(r);
-        const Example& no = s.falseNoConeExample;
-        if (s.falseNoCone > 0)
-            lines += format("  %-7s false \"no cone\" %s, %s (margin %.3g)\n", name.c_str(),
-                            no.first.c_str(), no.second.c_str(), no.margin);
-        const Example& yes = s.falseConeExample;
-        if (s.falseCone > 0)
-            lines += format("  %-7s false cone %s, %s (margin %.3g)\n", name.c_str(),
-                            yes.first.c_str(), yes.second.c_str(), yes.margin);
+        for (const auto& [count, what, e] :
+             {std::tuple{s.falseNoCone, "false \"no cone\"", &s.falseNoConeExample},
+              std::tuple{s.falseCone, "false cone", &s.falseConeExample}})
+            if (count > 0)
+                lines += format("  %-7s %s %s, %s (margin %.3g)\n", name.c_str(), what,
+                                e->first.c_str(), e->second.c_str(), e->margin);
         for (const Example& e : s.displayMisses)
             lines += format("  %-7s display %s, %s: %s shows %s, exact %s (margin %.3g)\n",
                             name.c_str(), e.first.c_str(), e.second.c_str(),

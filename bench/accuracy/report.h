@@ -47,7 +47,7 @@ struct Example {
     double condition = 0;      // its condition number
     double scaled = -1;        // ulps / max(1, condition)
     double margin = 1;
-    std::string shown, exact; // display texts of a display miss
+    std::string shown{}, exact{}; // display texts of a display miss
 };
 
 struct RowStats {

@@ -20,18 +20,15 @@ constexpr int kMaxDecimals = 5;
 
 // Uniform numbers from the engine's raw bits: the standard distributions
 // differ between libraries, and the sweep should not.
-class Dice {
-public:
-    explicit Dice(std::uint64_t seed) : engine_(seed) {}
-    double unit() { return static_cast<double>(engine_() >> 11) * 0x1p-53; } // [0, 1)
-    int below(int n) { return static_cast<int>(engine_() % static_cast<std::uint64_t>(n)); }
-    double logUniform(double lo, double hi) {
-        return std::pow(10.0, std::log10(lo) + unit() * (std::log10(hi) - std::log10(lo)));
-    }
+using Dice = std::mt19937_64;
 
-private:
-    std::mt19937_64 engine_;
-};
+double unit(Dice& dice) { // [0, 1)
+    return static_cast<double>(dice() >> 11) * 0x1p-53;
+}
+
+int below(Dice& dice, int n) {
+    return static_cast<int>(dice() % static_cast<std::uint64_t>(n));
+}
 
 std::string withoutTrailingZeros(std::string text) {
     if (text.find('.') != std::string::npos)
@@ -69,8 +66,9 @@ std::optional<std::string> typedText(double value, int significant = 7) {
 // A random typed value: any magnitude in the range, any number of digits.
 std::string randomText(Dice& dice) {
     for (;;) {
-        const double value = dice.logUniform(kSmallestTyped, kLargestTyped);
-        if (auto text = typedText(value, 1 + dice.below(7)))
+        const double lo = std::log10(kSmallestTyped), hi = std::log10(kLargestTyped);
+        const double value = std::pow(10.0, lo + unit(dice) * (hi - lo));
+        if (auto text = typedText(value, 1 + below(dice, 7)))
             return *text;
     }
 }
@@ -94,8 +92,8 @@ TypedCase nearEdgeCase(const ConeEdge& edge, Dice& dice) {
     for (;;) {
         const std::string first = randomText(dice);
         const double onEdge = secondOnEdge(edge, std::stod(first));
-        const double offset = std::pow(10.0, -7 * dice.unit());
-        const double second = onEdge * (dice.below(2) ? 1 + offset : 1 - offset);
+        const double offset = std::pow(10.0, -7 * unit(dice));
+        const double second = onEdge * (below(dice, 2) ? 1 + offset : 1 - offset);
         if (auto text = typedText(second))
             return {first, *text};
     }

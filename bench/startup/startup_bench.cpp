@@ -54,10 +54,9 @@ double cpuMs(qint64 pid) {
     double ns = 0;
     for (const auto& task :
          std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/task")) {
-        std::ifstream schedstat(task.path() / "schedstat");
-        double onCpu = 0;
-        if (schedstat >> onCpu)
-            ns += onCpu;
+        double onCpu = 0; // stays 0 for a thread that has just ended
+        std::ifstream(task.path() / "schedstat") >> onCpu;
+        ns += onCpu;
     }
     return ns / 1e6;
 }
