@@ -12,6 +12,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 #include <string_view>
 #include <thread>
 #include <vector>
@@ -21,30 +22,24 @@ using namespace velmora::bench;
 namespace {
 
 bool readOptions(int argc, char** argv, RunInfo& run) {
+    const std::pair<std::string_view, long long*> options[] = {{"--grid", &run.size.gridTexts},
+                                                               {"--random", &run.size.randomCases},
+                                                               {"--edge", &run.size.edgeCases},
+                                                               {"--seed", &run.size.seed},
+                                                               {"--threads", &run.threads}};
     for (int i = 1; i + 1 < argc; i += 2) {
-        const std::string_view name = argv[i];
-        const long long value = std::atoll(argv[i + 1]);
-        if (value < 0)
-            return false;
-        if (name == "--grid")
-            run.size.gridTexts = static_cast<int>(value);
-        else if (name == "--random")
-            run.size.randomCases = static_cast<int>(value);
-        else if (name == "--edge")
-            run.size.edgeCases = static_cast<int>(value);
-        else if (name == "--seed")
-            run.size.seed = static_cast<std::uint64_t>(value);
-        else if (name == "--threads")
-            run.threads = std::max(1u, static_cast<unsigned>(value));
-        else
+        const auto* option =
+            std::ranges::find(options, std::string_view(argv[i]), [](auto& o) { return o.first; });
+        if (option == std::end(options) || (*option->second = std::atoll(argv[i + 1])) < 0)
             return false;
     }
+    run.threads = std::max(1LL, run.threads);
     return argc % 2 == 1;
 }
 
 // Each thread takes whole pairs, the largest (surface and volume) first; a
 // pair's cases are checked in order, so the figures do not depend on threads.
-void checkPairs(const SweepSize& size, unsigned threads, Rows& rows) {
+void checkPairs(const SweepSize& size, long long threads, Rows& rows) {
     std::atomic<int> taken{0};
     const auto work = [&] {
         CaseChecker checker;
@@ -55,7 +50,7 @@ void checkPairs(const SweepSize& size, unsigned threads, Rows& rows) {
         mpfr_free_cache();
     };
     std::vector<std::jthread> pool;
-    for (unsigned t = 1; t < threads; ++t)
+    for (long long t = 1; t < threads; ++t)
         pool.emplace_back(work);
     work();
 }

@@ -71,8 +71,8 @@ void printHeader(std::FILE* out, const Rows& rows, const RunInfo& run) {
         "pi is the program's kPi = %.17g (0x%016llX) exactly, pi^2 = kPi*kPi exactly\n"
         "(the library's kPiSquared is that product rounded, %.3f ulp from it).\n"
         "Inputs: texts of at most 7 characters in 0.001 .. 9999999; per pair a %zu x %zu\n"
-        "log-spaced grid, %d random pairs of texts and %d near the edge (pairs with one);\n"
-        "seed %llu. %lld cases, %.1f s on %u threads.\n\n",
+        "log-spaced grid, %lld random pairs of texts and %lld near the edge (pairs with one);\n"
+        "seed %llu. %lld cases, %.1f s on %lld threads.\n\n",
         static_cast<int>(kExactBits), kPi,
         static_cast<unsigned long long>(std::bit_cast<std::uint64_t>(kPi)),
         ulpsOff(kPiSquared, piSquared, scratch), run.gridTexts, run.gridTexts, run.size.randomCases,

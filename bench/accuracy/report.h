@@ -104,7 +104,7 @@ using Rows = std::array<RowStats, kRowCount>;
 struct RunInfo {
     SweepSize size;
     std::size_t gridTexts = 0; // distinct texts of the grid
-    unsigned threads = std::max(1u, std::thread::hardware_concurrency());
+    long long threads = std::max(1u, std::thread::hardware_concurrency());
     double seconds = 0;
 };
 

@@ -101,11 +101,11 @@ TypedCase nearEdgeCase(const ConeEdge& edge, Dice& dice) {
 
 } // namespace
 
-std::vector<std::string> gridTexts(int count) {
+std::vector<std::string> gridTexts(long long count) {
     std::vector<std::string> texts;
     const double lo = std::log10(kSmallestTyped), hi = std::log10(kLargestTyped);
-    for (int i = 0; i < count; ++i) {
-        const double value = std::pow(10.0, lo + (hi - lo) * i / std::max(1, count - 1));
+    for (long long i = 0; i < count; ++i) {
+        const double value = std::pow(10.0, lo + (hi - lo) * i / std::max(1LL, count - 1));
         const auto text = typedText(std::clamp(value, kSmallestTyped, kLargestTyped));
         if (text && (texts.empty() || texts.back() != *text))
             texts.push_back(*text);
@@ -120,13 +120,13 @@ std::vector<TypedCase> sweepCases(int pair, const SweepSize& size) {
         for (const std::string& second : grid)
             cases.push_back({first, second});
 
-    Dice dice(size.seed + static_cast<std::uint64_t>(pair));
-    for (int i = 0; i < size.randomCases; ++i) {
+    Dice dice(static_cast<std::uint64_t>(size.seed + pair));
+    for (long long i = 0; i < size.randomCases; ++i) {
         const std::string first = randomText(dice);
         cases.push_back({first, randomText(dice)});
     }
     if (const auto& edge = kConeEdges[static_cast<std::size_t>(pair)])
-        for (int i = 0; i < size.edgeCases; ++i)
+        for (long long i = 0; i < size.edgeCases; ++i)
             cases.push_back(nearEdgeCase(*edge, dice));
     return cases;
 }

@@ -2,7 +2,6 @@
 // from 0.001 to 9999999, as a user types them into a value field.
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -19,15 +18,15 @@ struct TypedCase {
 };
 
 struct SweepSize {
-    int gridTexts = 250;     // log-spaced texts; every two of them make a case
-    int randomCases = 40000; // per pair: both texts random
-    int edgeCases = 40000;   // per pair with an edge: the second text aimed near it
-    std::uint64_t seed = 20240611;
+    long long gridTexts = 250;     // log-spaced texts; every two of them make a case
+    long long randomCases = 40000; // per pair: both texts random
+    long long edgeCases = 40000;   // per pair with an edge: the second text aimed near it
+    long long seed = 20240611;
 };
 
 // `count` texts spaced evenly in logarithm from 0.001 to 9999999, each with
 // as many digits as fit ("0.00137", "12.3456"); repeated texts dropped.
-std::vector<std::string> gridTexts(int count);
+std::vector<std::string> gridTexts(long long count);
 
 // Every case of pair `pair` (0..8): the grid squared, random texts, and
 // texts near the pair's edge. The same size and seed give the same cases.
