@@ -19,8 +19,7 @@ public:
 private:
     // One cone of the case as exact arithmetic sees it.
     struct Verdict {
-        bool exists;                    // for the typed values
-        bool existsParsed;              // for the doubles they parse to
+        bool exists, existsParsed;      // for the typed values, for the doubles they parse to
         const ExactValues& exact;       // the cone of the typed values, when it exists
         const Conditions& condition;    // of its values
         const ExactValues& parsedExact; // that of the parsed doubles, when they have one

@@ -19,9 +19,8 @@ mpfr_ptr slot(ExactValues& cone, Q q) {
     return cone[static_cast<std::size_t>(slotOf(q))];
 }
 
-// out = sqrt(hyp² − leg²), the other leg of a right triangle. The
-// difference is not below 0 for a cone that exists; a last-bit negative
-// one (it cannot happen for decimal inputs, but costs nothing) counts as 0.
+// out = sqrt(hyp² − leg²), the other leg of a right triangle; a last-bit negative
+// difference (it cannot happen for decimal inputs, but costs nothing) counts as 0.
 void otherLeg(mpfr_ptr out, mpfr_srcptr hyp, mpfr_srcptr leg, mpfr_ptr scratch) {
     mpfr_sqr(scratch, hyp, kNearest);
     mpfr_sqr(out, leg, kNearest);
@@ -237,9 +236,8 @@ void ExactConeSolver::surfaceVolumeRadiusSquares(mpfr_ptr larger, mpfr_ptr small
     mpfr_mul(smaller, t_, w_, kNearest);
 }
 
-// L = sqrt(R² + H²), S = πRL, V = πR²H/3 from R and H (surface and volume:
-// from R² in the R slot, with H = 3V / (πR²)); then the given slots take the
-// typed values themselves.
+// L = sqrt(R² + H²), S = πRL, V = πR²H/3 from R and H (surface and volume: from R²
+// in the R slot, H = 3V / (πR²)); then the given slots take the given values.
 void ExactConeSolver::complete(int pair, ExactValues& cone) {
     const mpfr_ptr r = slot(cone, Q::R), l = slot(cone, Q::L), h = slot(cone, Q::H);
     if (pair == kSurfaceVolumePair.number) {

@@ -65,10 +65,9 @@ inline std::string sevenDecimals(double value, mpfr_ptr scratch) {
 
 using ExactValues = std::array<MpReal, kQuantityCount>; // R, L, H, S, V by slot
 
-// How strongly each value reacts to the given ones: the relative condition
-// number |∂ln q/∂ln first| + |∂ln q/∂ln second|. Rounding the typed texts
-// to doubles alone moves q by up to about this many ulps. 0 for a value that
-// is exactly 0.
+// How strongly each value reacts to the given ones (0 for a value that is 0):
+// the relative condition number |∂ln q/∂ln first| + |∂ln q/∂ln second|. Rounding
+// the typed texts to doubles alone moves q by up to about this many ulps.
 using Conditions = std::array<double, kQuantityCount>;
 
 struct ExactCone {

@@ -1,9 +1,6 @@
 // velmora_accuracy: sweeps typed values over every pair of given quantities
-// and prints how far the displayed results are from the exact cone.
-//
-//   velmora_accuracy [--grid N] [--random N] [--edge N] [--seed N] [--threads N]
-//
-// Exits with 1 when a goal printed at the end is not met.
+// and prints how far the displayed results are from the exact cone; exits
+// with 1 when a goal printed at the end is not met.
 #include "case_check.h"
 #include "report.h"
 

@@ -46,8 +46,7 @@ double maxOf(const std::array<double, kQuantityCount>& values) {
     return *std::max_element(values.begin(), values.end());
 }
 
-// The intro, then the header and a line or more per row between rules of
-// `width` dashes, then a blank line.
+// The intro, then the header and each row between rules of `width` dashes, then a blank line.
 void table(std::FILE* out, const Rows& rows, const char* intro, int width,
            const std::string& header, auto printRow) {
     const std::string rule = std::string(static_cast<std::size_t>(width), '-') + '\n';

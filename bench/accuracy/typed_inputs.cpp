@@ -43,8 +43,7 @@ std::string withoutTrailingZeros(std::string text) {
 std::optional<std::string> typedText(double value, int significant = 7) {
     if (!(value > 0) || !std::isfinite(value))
         return std::nullopt;
-    // Round to the significant digits first, so that 1234567 with three
-    // digits becomes 1230000 rather than 1234567.
+    // Round to the significant digits first: 1234567 with three becomes 1230000.
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.*e", significant - 1, value);
     const double rounded = std::strtod(buffer, nullptr);
@@ -78,8 +77,7 @@ double withoutSecond(const Monomial& m, double first) {
     return m.coefficient * std::pow(kPi, m.piPower) * std::pow(first, m.firstPower);
 }
 
-// The second value that puts `first` exactly on the edge: A = B solved for
-// the second value.
+// The second value that puts `first` exactly on the edge: A = B solved for it.
 double secondOnEdge(const ConeEdge& edge, double first) {
     return std::pow(withoutSecond(edge.smaller, first) / withoutSecond(edge.larger, first),
                     1.0 / (edge.larger.secondPower - edge.smaller.secondPower));

@@ -10,8 +10,7 @@ namespace velmora::bench {
 inline constexpr double kSmallestTyped = 0.001;
 inline constexpr double kLargestTyped = 9999999;
 
-// Texts this short stay in std::string's own buffer: a sweep of many cases
-// allocates nothing for them.
+// Texts this short stay in std::string's own buffer, allocating nothing.
 struct TypedCase {
     std::string first;  // the pair's first quantity
     std::string second; // the pair's second quantity

@@ -1,7 +1,6 @@
-// velmora_startup_bench: time from process start to the first painted frame,
-// and resident memory once idle, of Velmora and of a reference window with
-// the same controls and no logic, run alternately on one X display (that of
-// `xvfb-run -a`, where no window manager moves or decorates the windows).
+// velmora_startup_bench: time from process start to the first painted frame, and
+// memory once idle, of Velmora and of a reference window with the same controls
+// and no logic, run alternately on an X display without a window manager.
 #include <QCommandLineParser>
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -21,10 +20,9 @@
 
 namespace {
 
-// Points of the 481 x 424 window that show these colours once the whole of it
-// is painted, in both programs: the back colour left of the title strip and
-// between the "Размери" frame and the picture, and the faces of the two
-// command buttons. Before that they show the root window's pattern.
+// Points of the 481 x 424 window that show these colours once all of it is painted,
+// in both programs: the back colour left of the title strip and between the "Размери"
+// frame and the picture, and the faces of the two command buttons.
 struct Probe {
     int x, y;
     QRgb colour;
@@ -48,8 +46,7 @@ bool painted(QScreen* screen) {
     });
 }
 
-// CPU time used so far by the live threads of a process (nanoseconds in
-// /proc/<pid>/task/*/schedstat), in ms.
+// CPU time so far of the live threads of a process (/proc/<pid>/task/*/schedstat), in ms.
 double cpuMs(qint64 pid) {
     double ns = 0;
     for (const auto& task :
@@ -69,8 +66,7 @@ double residentMiB(qint64 pid) {
     throw std::runtime_error("no VmRSS for process " + std::to_string(pid));
 }
 
-// Starts `program`, waits for its first frame and for it to idle `idleMs`,
-// reads its memory and stops it.
+// Starts `program`, waits for its first frame and `idleMs` more, reads its memory, stops it.
 Sample measure(QScreen* screen, const QString& program, int idleMs) {
     const std::string name = program.toStdString();
     QProcess process;
