@@ -57,9 +57,8 @@ void checkPairs(const SweepSize& size, long long threads, Rows& rows) {
 int main(int argc, char** argv) {
     RunInfo run;
     if (!readOptions(argc, argv, run)) {
-        std::fprintf(stderr,
-                     "usage: %s [--grid N] [--random N] [--edge N] [--seed N] [--threads N]\n",
-                     argv[0]);
+        std::fprintf(stderr, "usage: velmora_accuracy [--grid N] [--random N] [--edge N] [--seed N]"
+                             " [--threads N]\n");
         return 2;
     }
     if (!mpfr_buildopt_tls_p()) // MPFR's caches are shared without it
