@@ -3,7 +3,7 @@
 #pragma once
 
 #include "exact_cone.h"
-#include "row_stats.h"
+#include "report.h"
 #include "typed_inputs.h"
 #include "velmora/cone_solver.h"
 #include "velmora/number_settings.h"
@@ -17,14 +17,11 @@ public:
     void check(int pair, const TypedCase& typed, RowStats& row, RowStats& smallerRow);
 
 private:
-    // What exact arithmetic says about one cone of a case.
+    // One cone of the case as exact arithmetic sees it.
     struct Verdict {
-        bool exists;       // for the typed values
-        bool existsParsed; // for the doubles they parse to
-        bool inRange;
-        double margin;
-        const ExactValues& exact; // the cone of the typed values, when it exists
-        const Conditions& condition;
+        bool exists, existsParsed;      // for the typed values, for the doubles they parse to
+        const ExactValues& exact;       // the cone of the typed values, when it exists
+        const Conditions& condition;    // of its values
         const ExactValues& parsedExact; // that of the parsed doubles, when they have one
     };
 

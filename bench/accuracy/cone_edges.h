@@ -1,13 +1,9 @@
-// Where the given values stop describing a cone.
-//
-// For five pairs a cone exists only on one side of an edge: when the larger
-// term A of the pair is at least the smaller term B. Both terms are
-// monomials in the two given values and pi, so one table serves the exact
-// reference (in MPFR) and the sweep that aims typed values at the edge (in
-// double). The margin (A − B) / A is the square-rooted difference over its
-// largest term: 1 far from the edge, 0 on it, negative where there is no
-// cone. Near 0 the formulas subtract nearly equal numbers, and errors of
-// the inputs and of the arithmetic grow like 1 / margin.
+// Where the given values stop describing a cone. For five pairs a cone exists
+// only when a term A is at least a term B, both monomials in the given values
+// and pi: one table serves the exact reference (MPFR) and the sweep that aims
+// typed values at the edge (double). The margin (A − B) / A is 1 far from the
+// edge, 0 on it and negative where there is no cone; near 0 the formulas
+// subtract nearly equal numbers and errors grow like 1 / margin.
 #pragma once
 
 #include <array>
@@ -17,10 +13,7 @@ namespace velmora::bench {
 
 // coefficient · pi^piPower · first^firstPower · second^secondPower
 struct Monomial {
-    int coefficient;
-    int piPower;
-    int firstPower;
-    int secondPower;
+    int coefficient, piPower, firstPower, secondPower;
 };
 
 struct ConeEdge {

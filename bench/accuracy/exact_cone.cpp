@@ -19,9 +19,8 @@ mpfr_ptr slot(ExactValues& cone, Q q) {
     return cone[static_cast<std::size_t>(slotOf(q))];
 }
 
-// out = sqrt(hyp² − leg²), the other leg of a right triangle. The
-// difference is not below 0 for a cone that exists; a last-bit negative
-// one (it cannot happen for decimal inputs, but costs nothing) counts as 0.
+// out = sqrt(hyp² − leg²), the other leg of a right triangle; a last-bit negative
+// difference (it cannot happen for decimal inputs, but costs nothing) counts as 0.
 void otherLeg(mpfr_ptr out, mpfr_srcptr hyp, mpfr_srcptr leg, mpfr_ptr scratch) {
     mpfr_sqr(scratch, hyp, kNearest);
     mpfr_sqr(out, leg, kNearest);
@@ -43,12 +42,7 @@ ExactConeSolver::ExactConeSolver() {
     mpfr_sqrt_ui(sqrt3_, 3, kNearest);
 }
 
-void ExactConeSolver::solve(int pair, const char* first, const char* second, double parsedFirst,
-                            double parsedSecond, ExactCone& out) {
-    mpfr_set_d(first_, parsedFirst, kNearest);
-    mpfr_set_d(second_, parsedSecond, kNearest);
-    out.parsedMargin = margin(pair, first_, second_);
-
+void ExactConeSolver::solve(int pair, const char* first, const char* second, ExactCone& out) {
     mpfr_set_str(first_, first, 10, kNearest);
     mpfr_set_str(second_, second, 10, kNearest);
     solveGiven(pair, out);
@@ -60,25 +54,23 @@ void ExactConeSolver::solveParsed(int pair, double first, double second, ExactCo
     mpfr_set_d(first_, first, kNearest);
     mpfr_set_d(second_, second, kNearest);
     solveGiven(pair, out);
-    out.parsedMargin = out.margin;
 }
 
 void ExactConeSolver::solveGiven(int pair, ExactCone& out) {
-    out.margin = margin(pair, first_, second_);
+    out.margin = margin(pair);
     out.exists = out.margin >= 0;
     out.inRange = false;
     if (!out.exists)
         return;
 
-    if (pair == kSurfaceVolumePair.number) {
+    const bool bothCones = pair == kSurfaceVolumePair.number;
+    if (bothCones) {
         surfaceVolumeRadiusSquares(slot(out.values, Q::R), slot(out.smaller, Q::R));
-        complete(pair, out.values);
         complete(pair, out.smaller);
     } else {
         radiusAndHeight(pair, out.values);
-        complete(pair, out.values);
     }
-    const bool bothCones = pair == kSurfaceVolumePair.number;
+    complete(pair, out.values);
     out.inRange = true;
     for (std::size_t q = 0; q < kQuantityCount; ++q)
         out.inRange = out.inRange && inDoubleRange(out.values[q]) &&
@@ -93,23 +85,19 @@ void ExactConeSolver::conditions(int pair, ExactCone& out) {
     mpfr_set(typedFirst_, first_, kNearest);
     mpfr_set(typedSecond_, second_, kNearest);
     for (const mpfr_ptr moved : {static_cast<mpfr_ptr>(first_), static_cast<mpfr_ptr>(second_)}) {
-        bool measured = false;
-        for (const int direction : {1, -1}) {
+        const auto coneWhenMoved = [&](int direction) {
             mpfr_set(first_, typedFirst_, kNearest);
             mpfr_set(second_, typedSecond_, kNearest);
             mpfr_mul_2si(t_, moved, -kStepBits, kNearest);
-            mpfr_mul_si(t_, t_, direction, kNearest);
-            mpfr_add(moved, moved, t_, kNearest);
+            (direction > 0 ? mpfr_add : mpfr_sub)(moved, moved, t_, kNearest);
             solveGiven(pair, moved_);
-            if (moved_.exists) {
-                addElasticities(out.values, moved_.values, out.condition);
-                if (pair == kSurfaceVolumePair.number)
-                    addElasticities(out.smaller, moved_.smaller, out.smallerCondition);
-                measured = true;
-                break;
-            }
-        }
-        if (!measured) { // no cone on either side: a double cannot resolve it
+            return moved_.exists;
+        };
+        if (coneWhenMoved(1) || coneWhenMoved(-1)) {
+            addElasticities(out.values, moved_.values, out.condition);
+            if (pair == kSurfaceVolumePair.number)
+                addElasticities(out.smaller, moved_.smaller, out.smallerCondition);
+        } else { // no cone on either side: a double cannot resolve it
             out.condition.fill(HUGE_VAL);
             out.smallerCondition.fill(HUGE_VAL);
         }
@@ -130,26 +118,25 @@ void ExactConeSolver::addElasticities(const ExactValues& at, const ExactValues& 
     }
 }
 
-double ExactConeSolver::margin(int pair, mpfr_srcptr first, mpfr_srcptr second) {
+double ExactConeSolver::margin(int pair) {
     const auto& edge = kConeEdges[static_cast<std::size_t>(pair)];
     if (!edge)
         return 1;
-    monomial(edge->larger, first, second, t_);
-    monomial(edge->smaller, first, second, u_);
+    monomial(edge->larger, t_);
+    monomial(edge->smaller, u_);
     mpfr_sub(u_, t_, u_, kNearest);
     mpfr_div(u_, u_, t_, kNearest);
     return mpfr_get_d(u_, kNearest);
 }
 
-void ExactConeSolver::monomial(const Monomial& m, mpfr_srcptr first, mpfr_srcptr second,
-                               mpfr_ptr out) {
+void ExactConeSolver::monomial(const Monomial& m, mpfr_ptr out) {
     mpfr_set_si(out, m.coefficient, kNearest);
     for (int i = 0; i < m.piPower; ++i)
         mpfr_mul(out, out, pi_, kNearest);
     for (int i = 0; i < m.firstPower; ++i)
-        mpfr_mul(out, out, first, kNearest);
+        mpfr_mul(out, out, first_, kNearest);
     for (int i = 0; i < m.secondPower; ++i)
-        mpfr_mul(out, out, second, kNearest);
+        mpfr_mul(out, out, second_, kNearest);
 }
 
 // R and H of pair `pair`; `complete` derives the rest from them.
@@ -249,9 +236,8 @@ void ExactConeSolver::surfaceVolumeRadiusSquares(mpfr_ptr larger, mpfr_ptr small
     mpfr_mul(smaller, t_, w_, kNearest);
 }
 
-// L = sqrt(R² + H²), S = πRL, V = πR²H/3 from R and H (surface and volume:
-// from R² in the R slot, with H = 3V / (πR²)); then the given slots take the
-// typed values themselves.
+// L = sqrt(R² + H²), S = πRL, V = πR²H/3 from R and H (surface and volume: from R²
+// in the R slot, H = 3V / (πR²)); then the given slots take the given values.
 void ExactConeSolver::complete(int pair, ExactValues& cone) {
     const mpfr_ptr r = slot(cone, Q::R), l = slot(cone, Q::L), h = slot(cone, Q::H);
     if (pair == kSurfaceVolumePair.number) {

@@ -1,31 +1,81 @@
-// The exact cone for typed values: the decimal texts read at 256 bits and
-// every formula evaluated with the program's pi (the double kPi, exactly;
-// its square kPi·kPi exactly, not the rounded kPiSquared).
+// Exact values in MPFR: the exact cone for typed values (the decimal texts
+// read at 256 bits, every formula evaluated with the program's pi, the double
+// kPi exactly, and its square kPi·kPi exactly, not the rounded kPiSquared), and
+// a double result measured against its exact value.
 #pragma once
 
 #include "cone_edges.h"
-#include "mp_real.h"
 #include "velmora/cone_quantity.h"
 
+#include <mpfr.h>
+
 #include <array>
+#include <cmath>
+#include <limits>
+#include <string>
 
 namespace velmora::bench {
 
+// Far beyond a double's 53 bits: even where a root halves the correct bits
+// (the double root of the surface-volume cubic) over 120 remain.
+inline constexpr mpfr_prec_t kExactBits = 256;
+inline constexpr mpfr_rnd_t kNearest = MPFR_RNDN;
+
+// An MPFR number that frees itself.
+class MpReal {
+public:
+    MpReal() { mpfr_init2(value_, kExactBits); }
+    ~MpReal() { mpfr_clear(value_); }
+    MpReal(const MpReal&) = delete;
+    MpReal& operator=(const MpReal&) = delete;
+
+    operator mpfr_ptr() { return value_; }
+    operator mpfr_srcptr() const { return value_; }
+
+private:
+    mpfr_t value_;
+};
+
+// |computed − exact| in units of the last place of a double of the exact
+// value's size (2^(e − 53) for an exact value in [2^(e−1), 2^e)). `exact`
+// is not 0; an infinite or NaN result is infinitely far.
+inline double ulpsOff(double computed, mpfr_srcptr exact, mpfr_ptr scratch) {
+    if (!std::isfinite(computed))
+        return std::numeric_limits<double>::infinity();
+    mpfr_set_d(scratch, computed, kNearest);
+    mpfr_sub(scratch, scratch, exact, kNearest);
+    mpfr_mul_2si(scratch, scratch, std::numeric_limits<double>::digits - mpfr_get_exp(exact),
+                 kNearest);
+    return std::fabs(mpfr_get_d(scratch, kNearest));
+}
+
+// The value in fixed point with seven decimals, correctly rounded (to
+// nearest, ties to even): what the display should show.
+inline std::string sevenDecimals(mpfr_srcptr exact) {
+    char buffer[64];
+    mpfr_snprintf(buffer, sizeof buffer, "%.7RNf", exact);
+    return buffer;
+}
+
+// The same for the exact binary value of the double `value`.
+inline std::string sevenDecimals(double value, mpfr_ptr scratch) {
+    mpfr_set_d(scratch, value, kNearest);
+    return sevenDecimals(scratch);
+}
+
 using ExactValues = std::array<MpReal, kQuantityCount>; // R, L, H, S, V by slot
 
-// How strongly each value reacts to the given ones: the relative condition
-// number |∂ln q/∂ln first| + |∂ln q/∂ln second|. Rounding the typed texts
-// to doubles alone moves q by up to about this many ulps. 0 for a value that
-// is exactly 0.
+// How strongly each value reacts to the given ones (0 for a value that is 0):
+// the relative condition number |∂ln q/∂ln first| + |∂ln q/∂ln second|. Rounding
+// the typed texts to doubles alone moves q by up to about this many ulps.
 using Conditions = std::array<double, kQuantityCount>;
 
 struct ExactCone {
-    bool exists = false;     // the typed values describe a cone
-    bool inRange = false;    // each value (of both cones) is 0 or within the normal doubles
-    double margin = 1;       // (A − B) / A of the pair's edge; 1 without one
-    double parsedMargin = 1; // the same for the doubles the texts parse to
-    ExactValues values;      // the cone (of larger radius), when it exists
-    ExactValues smaller;     // surface and volume: the cone of smaller radius
+    bool exists = false;  // the typed values describe a cone
+    bool inRange = false; // each value (of both cones) is 0 or within the normal doubles
+    double margin = 1;    // (A − B) / A of the pair's edge; 1 without one
+    ExactValues values;   // the cone (of larger radius), when it exists
+    ExactValues smaller;  // surface and volume: the cone of smaller radius
     Conditions condition{}, smallerCondition{}; // of the typed values, when the cone exists
 };
 
@@ -33,21 +83,19 @@ class ExactConeSolver {
 public:
     ExactConeSolver();
 
-    // Fills `out` for pair `pair` (0..8) typed as `first` and `second`,
-    // which parse to the doubles `parsedFirst` and `parsedSecond`.
-    void solve(int pair, const char* first, const char* second, double parsedFirst,
-               double parsedSecond, ExactCone& out);
+    // Fills `out` for pair `pair` (0..8) typed as `first` and `second`.
+    void solve(int pair, const char* first, const char* second, ExactCone& out);
 
-    // The exact cone of the doubles `first` and `second` themselves: the
-    // typing's rounding left out, what remains of an error is the solver's.
+    // The same, without condition numbers, for the doubles the texts parse
+    // to: the typing's rounding left out, what remains of an error is the solver's.
     void solveParsed(int pair, double first, double second, ExactCone& out);
 
 private:
     void solveGiven(int pair, ExactCone& out); // from first_ and second_
     void conditions(int pair, ExactCone& out);
     void addElasticities(const ExactValues& at, const ExactValues& moved, Conditions& sum);
-    double margin(int pair, mpfr_srcptr first, mpfr_srcptr second);
-    void monomial(const Monomial& m, mpfr_srcptr first, mpfr_srcptr second, mpfr_ptr out);
+    double margin(int pair); // of first_ and second_
+    void monomial(const Monomial& m, mpfr_ptr out);
     void radiusAndHeight(int pair, ExactValues& cone);
     void surfaceVolumeRadiusSquares(mpfr_ptr larger, mpfr_ptr smaller);
     void complete(int pair, ExactValues& cone);

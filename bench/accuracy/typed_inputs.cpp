@@ -7,91 +7,43 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <random>
 #include <string>
 
 namespace velmora::bench {
 namespace {
 
+constexpr std::size_t kMaxTypedLength = 7;
 // "0.00137" and "1.23456" both fill seven characters with five decimals.
 constexpr int kMaxDecimals = 5;
 
 // Uniform numbers from the engine's raw bits: the standard distributions
 // differ between libraries, and the sweep should not.
-class Dice {
-public:
-    explicit Dice(std::uint64_t seed) : engine_(seed) {}
-    double unit() { return static_cast<double>(engine_() >> 11) * 0x1p-53; } // [0, 1)
-    int below(int n) { return static_cast<int>(engine_() % static_cast<std::uint64_t>(n)); }
-    double logUniform(double lo, double hi) {
-        return std::pow(10.0, std::log10(lo) + unit() * (std::log10(hi) - std::log10(lo)));
-    }
+using Dice = std::mt19937_64;
 
-private:
-    std::mt19937_64 engine_;
-};
+double unit(Dice& dice) { // [0, 1)
+    return static_cast<double>(dice() >> 11) * 0x1p-53;
+}
+
+int below(Dice& dice, int n) {
+    return static_cast<int>(dice() % static_cast<std::uint64_t>(n));
+}
 
 std::string withoutTrailingZeros(std::string text) {
-    if (text.find('.') == std::string::npos)
-        return text;
-    while (text.back() == '0')
-        text.pop_back();
+    if (text.find('.') != std::string::npos)
+        text.erase(text.find_last_not_of('0') + 1);
     if (text.back() == '.')
         text.pop_back();
     return text;
 }
 
-// A random typed value: any magnitude in the range, any number of digits.
-TypedText randomText(Dice& dice) {
-    for (;;) {
-        const double value = dice.logUniform(kSmallestTyped, kLargestTyped);
-        if (auto text = typedText(value, 1 + dice.below(7)))
-            return *text;
-    }
-}
-
-double power(double base, int exponent) {
-    return std::pow(base, exponent);
-}
-
-double monomialWithoutSecond(const Monomial& m, double first) {
-    return m.coefficient * power(kPi, m.piPower) * power(first, m.firstPower);
-}
-
-// The second value that puts `first` exactly on the edge: A = B solved for
-// the second value.
-double secondOnEdge(const ConeEdge& edge, double first) {
-    const double ratio =
-        monomialWithoutSecond(edge.smaller, first) / monomialWithoutSecond(edge.larger, first);
-    return std::pow(ratio, 1.0 / (edge.larger.secondPower - edge.smaller.secondPower));
-}
-
-// A case whose second value lies a relative distance 10^-7 .. 1 from the
-// edge, on either side, evenly in logarithm: the margins reach from far
-// inside to far outside, through every stage of cancellation.
-TypedCase nearEdgeCase(const ConeEdge& edge, Dice& dice) {
-    for (;;) {
-        const TypedText first = randomText(dice);
-        const double onEdge = secondOnEdge(edge, std::atof(first.c_str()));
-        const double offset = std::pow(10.0, -7 * dice.unit());
-        const double second = onEdge * (dice.below(2) ? 1 + offset : 1 - offset);
-        if (auto text = typedText(second))
-            return {first, *text};
-    }
-}
-
-} // namespace
-
-TypedText::TypedText(std::string_view text) {
-    const std::size_t n = std::min(text.size(), kMaxTypedLength);
-    std::copy_n(text.begin(), n, chars_.begin());
-}
-
-std::optional<TypedText> typedText(double value, int significant) {
+// The text of at most seven characters and at most `significant` digits
+// nearest to `value`; nothing when that text is not in 0.001 .. 9999999.
+std::optional<std::string> typedText(double value, int significant = 7) {
     if (!(value > 0) || !std::isfinite(value))
         return std::nullopt;
-    // Round to the significant digits first, so that 1234567 with three
-    // digits becomes 1230000 rather than 1234567.
+    // Round to the significant digits first: 1234567 with three becomes 1230000.
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.*e", significant - 1, value);
     const double rounded = std::strtod(buffer, nullptr);
@@ -107,35 +59,72 @@ std::optional<TypedText> typedText(double value, int significant) {
     const double typed = std::strtod(text.c_str(), nullptr);
     if (text.size() > kMaxTypedLength || typed < kSmallestTyped || typed > kLargestTyped)
         return std::nullopt;
-    return TypedText(text);
+    return text;
 }
 
-std::vector<TypedText> gridTexts(int count) {
-    std::vector<TypedText> texts;
+// A random typed value: any magnitude in the range, any number of digits.
+std::string randomText(Dice& dice) {
+    for (;;) {
+        const double lo = std::log10(kSmallestTyped), hi = std::log10(kLargestTyped);
+        const double value = std::pow(10.0, lo + unit(dice) * (hi - lo));
+        if (auto text = typedText(value, 1 + below(dice, 7)))
+            return *text;
+    }
+}
+
+// coefficient · pi^piPower · first^firstPower: a monomial of the edge without its second value.
+double withoutSecond(const Monomial& m, double first) {
+    return m.coefficient * std::pow(kPi, m.piPower) * std::pow(first, m.firstPower);
+}
+
+// The second value that puts `first` exactly on the edge: A = B solved for it.
+double secondOnEdge(const ConeEdge& edge, double first) {
+    return std::pow(withoutSecond(edge.smaller, first) / withoutSecond(edge.larger, first),
+                    1.0 / (edge.larger.secondPower - edge.smaller.secondPower));
+}
+
+// A case whose second value lies a relative distance 10^-7 .. 1 from the
+// edge, on either side, evenly in logarithm: the margins reach from far
+// inside to far outside, through every stage of cancellation.
+TypedCase nearEdgeCase(const ConeEdge& edge, Dice& dice) {
+    for (;;) {
+        const std::string first = randomText(dice);
+        const double onEdge = secondOnEdge(edge, std::stod(first));
+        const double offset = std::pow(10.0, -7 * unit(dice));
+        const double second = onEdge * (below(dice, 2) ? 1 + offset : 1 - offset);
+        if (auto text = typedText(second))
+            return {first, *text};
+    }
+}
+
+} // namespace
+
+std::vector<std::string> gridTexts(long long count) {
+    std::vector<std::string> texts;
     const double lo = std::log10(kSmallestTyped), hi = std::log10(kLargestTyped);
-    for (int i = 0; i < count; ++i) {
-        const double value = std::pow(10.0, lo + (hi - lo) * i / std::max(1, count - 1));
+    for (long long i = 0; i < count; ++i) {
+        const double value = std::pow(10.0, lo + (hi - lo) * i / std::max(1LL, count - 1));
         const auto text = typedText(std::clamp(value, kSmallestTyped, kLargestTyped));
-        if (text && (texts.empty() || texts.back().view() != text->view()))
+        if (text && (texts.empty() || texts.back() != *text))
             texts.push_back(*text);
     }
     return texts;
 }
 
 std::vector<TypedCase> sweepCases(int pair, const SweepSize& size) {
-    const std::vector<TypedText> grid = gridTexts(size.gridTexts);
+    const std::vector<std::string> grid = gridTexts(size.gridTexts);
     std::vector<TypedCase> cases;
-    for (const TypedText& first : grid)
-        for (const TypedText& second : grid)
+    for (const std::string& first : grid)
+        for (const std::string& second : grid)
             cases.push_back({first, second});
 
-    Dice dice(size.seed + static_cast<std::uint64_t>(pair));
-    for (int i = 0; i < size.randomCases; ++i) {
-        const TypedText first = randomText(dice);
+    Dice dice(static_cast<std::uint64_t>(size.seed + pair));
+    for (long long i = 0; i < size.randomCases; ++i) {
+        const std::string first = randomText(dice);
         cases.push_back({first, randomText(dice)});
     }
     if (const auto& edge = kConeEdges[static_cast<std::size_t>(pair)])
-        for (int i = 0; i < size.edgeCases; ++i)
+        for (long long i = 0; i < size.edgeCases; ++i)
             cases.push_back(nearEdgeCase(*edge, dice));
     return cases;
 }

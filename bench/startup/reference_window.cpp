@@ -12,6 +12,7 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QWidget>
 
 namespace {
@@ -44,12 +45,11 @@ void fill(QWidget* widget, const QColor& colour) {
     widget->setAutoFillBackground(true);
 }
 
-QLabel* label(const QString& text, QWidget* parent, const QRect& place) {
+void label(const QString& text, QWidget* parent, const QRect& place) {
     auto* l = new QLabel(text, parent);
     l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     l->setGeometry(place);
     fill(l, QColor(255, 192, 128));
-    return l;
 }
 
 void button(const QString& text, const char* face, QWidget* parent, const QRect& place) {
@@ -117,6 +117,10 @@ int main(int argc, char* argv[]) {
     textBox(kLongText, &window, {8, 232, 457, 185});
     textBox(kHiddenText, &window, {40, 312, 449, 121})->hide();
 
+    // Centred on the screen, as Velmora places itself.
+    QRect place(QPoint(), window.size());
+    place.moveCenter(window.screen()->availableGeometry().center());
+    window.move(place.topLeft());
     window.show();
     return QApplication::exec();
 }

@@ -1,215 +1,179 @@
-// velmora_startup_bench: time from process start to the first painted frame,
-// and resident memory once idle, of Velmora and of a reference window with
-// the same controls and no logic, run alternately on one X server.
-#include "child_process.h"
-#include "summary.h"
-#include "x_display.h"
+// velmora_startup_bench: time from process start to the first painted frame, and
+// memory once idle, of Velmora and of a reference window with the same controls
+// and no logic, run alternately on an X display without a window manager.
+#include <QCommandLineParser>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPixmap>
+#include <QProcess>
+#include <QScreen>
+#include <QThread>
 
-#include <array>
+#include <algorithm>
 #include <cstdio>
-#include <cstdlib>
+#include <filesystem>
 #include <fstream>
-#include <iostream>
-#include <optional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
-#ifndef VELMORA_STARTUP_VELMORA
-#define VELMORA_STARTUP_VELMORA "velmora"
-#endif
-#ifndef VELMORA_STARTUP_REFERENCE
-#define VELMORA_STARTUP_REFERENCE "velmora_startup_reference"
-#endif
-#ifndef VELMORA_STARTUP_XVFB
-#define VELMORA_STARTUP_XVFB "Xvfb"
-#endif
-
-namespace velmora::startup {
 namespace {
 
-// Points of the 481 x 424 client area that show these colours once the whole
-// window is painted, in both programs: the window's back colour left of the
-// title strip and between the "Размери" frame and the picture, and the faces
-// of the two command buttons beside their captions.
-constexpr Rgb kBackColour{192, 192, 255};
-constexpr std::array<PixelProbe, 4> kProbes{{
-    {4, 4, kBackColour},
-    {288, 110, kBackColour},
-    {20, 197, {0, 255, 0}},
-    {148, 197, {255, 0, 0}},
-}};
+// Points of the 481 x 424 window that show these colours once all of it is painted,
+// in both programs: the back colour left of the title strip and between the "Размери"
+// frame and the picture, and the faces of the two command buttons.
+struct Probe {
+    int x, y;
+    QRgb colour;
+};
+constexpr Probe kProbes[] = {
+    {4, 4, 0xffc0c0ff}, {288, 110, 0xffc0c0ff}, {20, 197, 0xff00ff00}, {148, 197, 0xffff0000}};
 
-constexpr auto kFrameTimeout = std::chrono::seconds(30);
+// Goals: median start of Velmora / reference, median idle VmRSS of Velmora − reference.
+constexpr double kStartGoal = 1.15, kMemoryGoalMiB = 3.0;
 
-struct Options {
-    std::string velmora = VELMORA_STARTUP_VELMORA;
-    std::string reference = VELMORA_STARTUP_REFERENCE;
-    std::string xvfb = VELMORA_STARTUP_XVFB;
-    int runs = 15;
-    int idleMs = 1000;
-    bool useDisplay = false;
-    bool showOutput = false;
+struct Sample {
+    double startMs; // process start to first painted frame
+    double cpuMs;   // CPU time the process had used by then
+    double rssMiB;  // VmRSS once idle after the first frame
 };
 
-void printUsage(std::ostream& out) {
-    out << "usage: velmora_startup_bench [--runs N] [--idle-ms MS] [--use-display]\n"
-           "                             [--xvfb PATH] [--show-output] [VELMORA [REFERENCE]]\n"
-           "  --runs N        timed runs of each program, alternating (default 15)\n"
-           "  --idle-ms MS    idle time after the first frame before VmRSS is read (default 1000)\n"
-           "  --use-display   use $DISPLAY instead of starting a private Xvfb\n"
-           "  --xvfb PATH     the Xvfb to start (default " VELMORA_STARTUP_XVFB ")\n"
-           "  --show-output   let the programs' standard output and error through\n"
-           "exit status: 0 both goals met, 1 a goal missed, 2 the bench could not run\n";
+// Both programs centre their window on the screen.
+bool painted(QScreen* screen) {
+    QRect window(0, 0, 481, 424);
+    window.moveCenter(screen->availableGeometry().center());
+    return std::ranges::all_of(kProbes, [&](const Probe& p) {
+        const QPoint at = window.topLeft() + QPoint(p.x, p.y);
+        return screen->grabWindow(0, at.x(), at.y(), 1, 1).toImage().pixel(0, 0) == p.colour;
+    });
 }
 
-int positiveNumber(const std::string& text) {
-    std::size_t used = 0;
-    const int value = std::stoi(text, &used);
-    if (used != text.size() || value <= 0)
-        throw std::invalid_argument(text);
-    return value;
-}
-
-std::optional<Options> parseOptions(int argc, char** argv) {
-    Options options;
-    int positional = 0;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        const bool hasValue = i + 1 < argc;
-        if (arg == "--runs" && hasValue) {
-            options.runs = positiveNumber(argv[++i]);
-        } else if (arg == "--idle-ms" && hasValue) {
-            options.idleMs = positiveNumber(argv[++i]);
-        } else if (arg == "--xvfb" && hasValue) {
-            options.xvfb = argv[++i];
-        } else if (arg == "--use-display") {
-            options.useDisplay = true;
-        } else if (arg == "--show-output") {
-            options.showOutput = true;
-        } else if (!arg.starts_with("-") && positional < 2) {
-            (positional++ == 0 ? options.velmora : options.reference) = arg;
-        } else {
-            return std::nullopt;
-        }
+// CPU time so far of the live threads of a process (/proc/<pid>/task/*/schedstat), in ms.
+double cpuMs(qint64 pid) {
+    double ns = 0;
+    for (const auto& task :
+         std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/task")) {
+        double onCpu = 0; // stays 0 for a thread that has just ended
+        std::ifstream(task.path() / "schedstat") >> onCpu;
+        ns += onCpu;
     }
-    return options;
+    return ns / 1e6;
 }
 
-double milliseconds(Clock::duration d) {
-    return std::chrono::duration<double, std::milli>(d).count();
+double residentMiB(qint64 pid) {
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.starts_with("VmRSS:"))
+            return std::stod(line.substr(6)) / 1024;
+    throw std::runtime_error("no VmRSS for process " + std::to_string(pid));
 }
 
-class Bench {
-public:
-    Bench(const Options& options, const std::string& display)
-        : options_(options), watcher_(display), env_(childEnvironment(display)) {}
-
-    // Starts the program, waits for its first frame and for it to idle, reads
-    // its memory and stops it. Throws std::runtime_error when it shows no frame.
-    Sample measure(const ProgramRuns& program) {
-        ChildProcess child = ChildProcess::spawn({program.path}, env_, options_.showOutput);
-        const FrameWatcher::Frame frame =
-            watcher_.waitForFrame(child.pid(), kProbes, child.startTime() + kFrameTimeout,
-                                  [&] { return child.running(); });
-        if (frame.outcome == FrameWatcher::Outcome::Exited)
-            throw std::runtime_error(program.name + " exited before its first frame");
-        if (frame.outcome == FrameWatcher::Outcome::TimedOut)
-            throw std::runtime_error(program.name +
-                                     " showed no painted window within 30 s: " + frame.detail);
-        const double cpuMs = readCpuTimeMs(child.pid()).value_or(0.0);
-
-        watcher_.idleUntil(frame.painted + std::chrono::milliseconds(options_.idleMs));
-        const std::optional<MemoryUse> memory = readMemoryUse(child.pid());
-        if (!memory)
-            throw std::runtime_error("cannot read /proc/<pid>/status of " + program.name);
-        child.terminate();
-        if (!watcher_.waitForDestroy(Clock::now() + std::chrono::seconds(5)))
-            throw std::runtime_error("the window of " + program.name + " did not go away");
-
-        return {milliseconds(frame.painted - child.startTime()),
-                milliseconds(frame.mapped - child.startTime()), cpuMs, *memory};
+// Starts `program`, waits for its first frame and `idleMs` more, reads its memory, stops it.
+Sample measure(QScreen* screen, const QString& program, int idleMs) {
+    const std::string name = program.toStdString();
+    QProcess process;
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
+    QElapsedTimer clock;
+    clock.start();
+    process.start(program, {});
+    if (!process.waitForStarted())
+        throw std::runtime_error("cannot start " + name);
+    while (!painted(screen)) {
+        if (process.waitForFinished(1))
+            throw std::runtime_error(name + " exited before its first frame");
+        if (clock.elapsed() > 30'000)
+            throw std::runtime_error(name + " painted no window within 30 s");
     }
-
-private:
-    const Options& options_;
-    FrameWatcher watcher_;
-    std::vector<std::string> env_;
-};
-
-// The first three fields of /proc/loadavg: 1, 5 and 15 minutes.
-std::string loadAverage() {
-    std::ifstream file("/proc/loadavg");
-    std::string one, five, fifteen;
-    if (!(file >> one >> five >> fifteen))
-        return "unknown";
-    return one + " " + five + " " + fifteen;
+    const double startMs = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+    const double cpu = cpuMs(process.processId());
+    if (process.waitForFinished(idleMs))
+        throw std::runtime_error(name + " exited while idle");
+    const double rss = residentMiB(process.processId());
+    process.terminate(); // ~QProcess kills it if it takes longer than this
+    process.waitForFinished(5000);
+    // The next run starts once the server has taken the window away.
+    for (clock.start(); painted(screen); QThread::msleep(1))
+        if (clock.elapsed() > 5000)
+            throw std::runtime_error("the window of " + name + " stayed after it ended");
+    return {startMs, cpu, rss};
 }
 
-void printRun(int run, const Sample& v, const Sample& r) {
-    std::printf("run %2d  Velmora %7.1f ms %6.1f MiB   reference %7.1f ms %6.1f MiB\n", run,
-                v.startMs, static_cast<double>(v.memory.residentKb) / 1024.0, r.startMs,
-                static_cast<double>(r.memory.residentKb) / 1024.0);
-    std::fflush(stdout);
-}
-
-int run(const Options& options) {
-    std::optional<XvfbServer> server;
-    std::string display;
-    if (options.useDisplay) {
-        const char* env = std::getenv("DISPLAY");
-        if (env == nullptr || *env == '\0')
-            throw std::runtime_error("--use-display given but DISPLAY is not set");
-        display = env;
-    } else {
-        server.emplace(options.xvfb);
-        display = server->display();
-    }
-
-    ProgramRuns velmora{"Velmora", options.velmora, {}};
-    ProgramRuns reference{"reference", options.reference, {}};
-    std::cout << "Velmora start-up bench on X display " << display
-              << (server ? " (private Xvfb " + server->screen() + ")" : std::string())
-              << ", QT_QPA_PLATFORM=xcb\n"
-              << "  Velmora:   " << velmora.path << "\n"
-              << "  reference: " << reference.path << "\n"
-              << "  " << options.runs << " timed runs of each, alternating, after one untimed"
-              << " warm-up run of each; VmRSS read " << options.idleMs
-              << " ms after the first frame\n"
-              << "  load average before: " << loadAverage() << "\n\n";
-
-    Bench bench(options, display);
-    bench.measure(velmora); // warm-up: fontconfig and the page cache
-    bench.measure(reference);
-    for (int i = 1; i <= options.runs; ++i) {
-        velmora.samples.push_back(bench.measure(velmora));
-        reference.samples.push_back(bench.measure(reference));
-        printRun(i, velmora.samples.back(), reference.samples.back());
-    }
-    const bool met = printSummary(std::cout, velmora, reference, Goals{});
-    std::cout << "load average after: " << loadAverage()
-              << " (on a busy machine the wall-clock start-up spreads widely)\n";
-    return met ? 0 : 1;
+// Prints min, median and max of one figure of each program; returns the two medians.
+std::pair<double, double> printFigure(const char* title, double Sample::*figure,
+                                      const std::vector<Sample>& velmora,
+                                      const std::vector<Sample>& reference) {
+    std::printf("%s\n", title);
+    const auto line = [&](const char* name, const std::vector<Sample>& samples) {
+        std::vector<double> v;
+        for (const Sample& s : samples)
+            v.push_back(s.*figure);
+        std::ranges::sort(v);
+        const double median = (v[(v.size() - 1) / 2] + v[v.size() / 2]) / 2;
+        std::printf("  %-34s %9.1f %9.1f %9.1f\n", name, v.front(), median, v.back());
+        return median;
+    };
+    return {line("Velmora", velmora), line("reference", reference)};
 }
 
 } // namespace
-} // namespace velmora::startup
 
-int main(int argc, char** argv) {
-    using namespace velmora::startup;
-    std::optional<Options> options;
-    try {
-        options = parseOptions(argc, argv);
-    } catch (const std::exception&) {
-        options.reset();
-    }
-    if (!options) {
-        printUsage(std::cerr);
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("DISPLAY")) {
+        std::fprintf(stderr, "velmora_startup_bench: no X display; run it under xvfb-run -a\n");
         return 2;
     }
+    qputenv("QT_QPA_PLATFORM", "xcb"); // for this program and the two it starts
+    QGuiApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    parser.addOptions(
+        {{"runs", "Timed runs of each program, alternating.", "N", "15"},
+         {"idle-ms", "Idle time after the first frame before VmRSS is read.", "MS", "1000"}});
+    parser.addPositionalArgument("programs",
+                                 "Other executables to compare (default: those built"
+                                 " beside this bench).",
+                                 "[VELMORA [REFERENCE]]");
+    parser.process(app);
+    const QStringList given = parser.positionalArguments();
+    const QString velmora = given.value(0, QStringLiteral(VELMORA_STARTUP_VELMORA));
+    const QString reference = given.value(1, QStringLiteral(VELMORA_STARTUP_REFERENCE));
+    const int runs = parser.value("runs").toInt(), idleMs = parser.value("idle-ms").toInt();
+    if (runs <= 0 || idleMs <= 0 || given.size() > 2)
+        parser.showHelp(2);
+
+    std::printf("Velmora start-up bench on X display %s: %s\nbeside %s; %d timed runs of each, "
+                "alternating, after a warm-up run; VmRSS read %d ms after the first frame\n\n",
+                qgetenv("DISPLAY").constData(), qPrintable(velmora), qPrintable(reference), runs,
+                idleMs);
+    QScreen* screen = QGuiApplication::primaryScreen();
+    std::vector<Sample> v, r;
     try {
-        return run(*options);
+        measure(screen, velmora, idleMs); // warm-up: fontconfig and the page cache
+        measure(screen, reference, idleMs);
+        for (int i = 1; i <= runs; ++i) {
+            v.push_back(measure(screen, velmora, idleMs));
+            r.push_back(measure(screen, reference, idleMs));
+            std::printf("run %2d  Velmora %7.1f ms %6.1f MiB   reference %7.1f ms %6.1f MiB\n", i,
+                        v.back().startMs, v.back().rssMiB, r.back().startMs, r.back().rssMiB);
+            std::fflush(stdout);
+        }
     } catch (const std::exception& e) {
-        std::cerr << "velmora_startup_bench: " << e.what() << '\n';
+        std::fprintf(stderr, "velmora_startup_bench: %s\n", e.what());
         return 2;
     }
+
+    std::printf("\n%-36s %9s %9s %9s\n", "", "min", "median", "max");
+    const auto start = printFigure("start to first painted frame (ms)", &Sample::startMs, v, r);
+    const auto cpu = printFigure("CPU time at first frame (ms)", &Sample::cpuMs, v, r);
+    const auto rss = printFigure("idle resident memory, VmRSS (MiB)", &Sample::rssMiB, v, r);
+    const double ratio = start.first / start.second, extra = rss.first - rss.second;
+    std::printf("\nmedian start, Velmora / reference:    %7.3f x   (goal <= %.2f x)    %s\n"
+                "median idle RSS, Velmora - reference: %+7.2f MiB (goal <= %.1f MiB)  %s\n"
+                "median CPU time at first frame, Velmora / reference: %.3f x (moves less than"
+                " the wall clock on a busy machine)\n",
+                ratio, kStartGoal, ratio <= kStartGoal ? "PASS" : "MISS", extra, kMemoryGoalMiB,
+                extra <= kMemoryGoalMiB ? "PASS" : "MISS", cpu.first / cpu.second);
+    return ratio <= kStartGoal && extra <= kMemoryGoalMiB ? 0 : 1;
 }
