@@ -5,6 +5,7 @@
 #include "controls.h"
 #include "fixed_texts.h"
 #include "regional_settings.h"
+#include "screen_reader.h"
 
 #include <velmora/cone_quantity.h>
 
@@ -183,6 +184,7 @@ QPushButton* makeCommandButton(const ControlLayout& c, QWidget* container) {
 
 Velmora::Velmora(QWidget* parent)
     : QWidget(parent, kWindowFlags), numberSettings_(userNumberSettings) {
+    screen_reader::describeVelmoraWindows();
     setObjectName(QStringLiteral("Velmora"));
     setWindowTitle(toQString(texts::kWindowCaption));
     setWindowIcon(QIcon(kWindowIconResource));
@@ -204,7 +206,6 @@ Velmora::Velmora(QWidget* parent)
 }
 
 void Velmora::applyAccessibleTexts() {
-    setAccessibleName(QStringLiteral("Velmora"));
     setAccessibleDescription(toQString(accessibility::kWindowDescription));
     for (const accessibility::AccessibleText& a : accessibility::kAccessibleTexts) {
         QWidget* widget = control(a.name, a.index);

@@ -3,6 +3,8 @@
 // write them.
 #include "velmora.h"
 
+#include "screen_reader.h"
+
 #include "velmora/cone_solver.h"
 #include "velmora/value_text.h"
 
@@ -115,6 +117,7 @@ void Velmora::CalculateCone() {
     for (const QuantityInfo& q : kQuantities)
         Text2[slot(q.quantity)]->writeText(
             QString::fromStdString(formatValue(result.values[q.quantity], settings)));
+    screen_reader::announceValues(this, Text2);
 }
 
 void Velmora::tellFailure(const FailureMessage& message) {
