@@ -4,6 +4,7 @@
 #include "application_setup.h"
 #include "controls.h"
 #include "fixed_texts.h"
+#include "frame_centring.h"
 #include "regional_settings.h"
 #include "screen_reader.h"
 
@@ -20,7 +21,6 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QShowEvent>
 #include <QTextOption>
 
@@ -373,12 +373,7 @@ void Velmora::showEvent(QShowEvent* event) {
 }
 
 void Velmora::centreOnScreen() {
-    const QScreen* target = screen();
-    if (target == nullptr)
-        return;
-    QRect frame = frameGeometry();
-    frame.moveCenter(target->availableGeometry().center());
-    move(frame.topLeft());
+    centreFrameOnScreen(this);
 }
 
 } // namespace velmora
