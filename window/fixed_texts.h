@@ -1,13 +1,15 @@
 // The fixed texts of the Velmora window, exactly as shown (CR LF line breaks).
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace velmora::texts {
 
-// Our web address, one blank, then the title of the program.
+// Our web address, and the window's caption: the address without its
+// scheme, one blank, then the title of the program.
 extern const std::string_view kWebAddress;
-extern const std::string_view kWindowCaption;
+extern const std::string kWindowCaption;
 
 // The school assignment that the program answers, with the formulas it uses:
 // twelve lines, each ending in CR LF; the fourth has a blank before its CR LF.

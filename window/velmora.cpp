@@ -4,8 +4,10 @@
 #include "application_setup.h"
 #include "controls.h"
 #include "fixed_texts.h"
+#include "frame_centring.h"
 #include "qt_text.h"
 #include "regional_settings.h"
+#include "screen_reader.h"
 
 #include <velmora/cone_quantity.h>
 
@@ -20,7 +22,6 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QShowEvent>
 #include <QTextOption>
 
@@ -196,6 +197,7 @@ static_assert(static_cast<std::size_t>(ControlKind::CommandButton) + 1 == kMaker
 
 Velmora::Velmora(QWidget* parent)
     : QWidget(parent, kWindowFlags), numberSettings_(userNumberSettings) {
+    screen_reader::describeVelmoraWindows();
     setObjectName(QStringLiteral("Velmora"));
     setWindowTitle(toQString(texts::kWindowCaption));
     setWindowIcon(QIcon(kWindowIconResource));
@@ -230,7 +232,6 @@ Velmora::Velmora(QWidget* parent)
 }
 
 void Velmora::applyAccessibleTexts() {
-    setAccessibleName(QStringLiteral("Velmora"));
     setAccessibleDescription(toQString(accessibility::kWindowDescription));
     for (const accessibility::AccessibleText& a : accessibility::kAccessibleTexts) {
         QWidget* widget = control(a.name, a.index);
@@ -338,12 +339,7 @@ void Velmora::showEvent(QShowEvent* event) {
 }
 
 void Velmora::centreOnScreen() {
-    const QScreen* target = screen();
-    if (target == nullptr)
-        return;
-    QRect frame = frameGeometry();
-    frame.moveCenter(target->availableGeometry().center());
-    move(frame.topLeft());
+    centreFrameOnScreen(this);
 }
 
 } // namespace velmora

@@ -3,6 +3,7 @@
 // write them.
 #include "velmora.h"
 
+#include "screen_reader.h"
 #include "surface_volume.h"
 
 #include "velmora/cone_solver.h"
@@ -123,6 +124,7 @@ void Velmora::CalculateCone() {
     for (const QuantityInfo& q : kQuantities)
         Text2[slot(q.quantity)]->writeText(
             QString::fromStdString(formatValue(result.values[q.quantity], settings)));
+    screen_reader::announceValues(this, Text2);
     if (surfaceVolume) {
         if (auto other = surface_volume::secondConeMessage(result.values, settings))
             tell(QMessageBox::Information, *other);

@@ -1,44 +1,50 @@
 #!/usr/bin/env bash
-# Starts the built Velmora on a fresh X server and uses it as a person
-# would: clicks into the value fields, types, presses Calculate, chooses a
-# combination with the keyboard, and reads results back through the
-# clipboard. Also checks what the window manager sees: title, size and the
-# size hints that forbid resizing.
-# Usage: velmora_on_xvfb.sh path/to/velmora
+# Starts the built Velmora under a window manager (openbox) and uses it as a
+# person would: clicks into the value fields, types, presses Calculate,
+# chooses a combination with the keyboard, and reads results back through
+# the clipboard. Also checks what the window manager sees: caption, size,
+# the size hints that forbid resizing, and the frame centred on the screen.
+# Run it on its own X server: xvfb-run -a -s "-screen 0 1024x768x24" velmora_on_xvfb.sh path/to/velmora
 set -euo pipefail
 program=$1
 fail() { echo "FAIL: $*" >&2; exit 1; }
+trap 'kill $(jobs -p) 2>/dev/null || true' EXIT
 
-# Xvfb picks a free display itself and writes its number once it is ready.
-display_file=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
-xvfb=$!
-velmora=
-trap 'kill $velmora $xvfb 2>/dev/null || true; rm -f "$display_file"' EXIT
-for _ in $(seq 200); do [ -s "$display_file" ] && break; sleep 0.05; done
-[ -s "$display_file" ] || fail "Xvfb did not start"
-export DISPLAY=:$(head -n1 "$display_file")
+openbox --sm-disable >/dev/null 2>&1 &
+# openbox is ready once it has named itself on the root window.
+timeout 10 sh -c 'until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; do sleep 0.05; done' ||
+    fail "openbox did not start"
 
 # A Bulgarian desktop: results show a decimal comma.
 LANG=bg_BG.UTF-8 LC_ALL= LC_NUMERIC= QT_QPA_PLATFORM=xcb "$program" &
-velmora=$!
 window=$(timeout 20 xdotool search --sync --onlyvisible --name "velmora\\.bg" | head -n1)
 [ -n "$window" ] || fail "the window did not appear"
 sleep 0.5
 
 # What the window manager sees (read in a UTF-8 locale, or xprop escapes
-# the Cyrillic of the title).
+# the Cyrillic of the caption).
 title=$(LC_ALL=C.UTF-8 xprop -id "$window" _NET_WM_NAME | sed 's/^[^"]*"//; s/"$//')
-[ "$title" = "https://velmora.bg Математика - конус, повърхнина и обем" ] || fail "title: $title"
-size=$(xwininfo -id "$window" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}')
-[ "$size" = "481x424" ] || fail "size: $size"
+[ "$title" = "velmora.bg Математика - конус, повърхнина и обем" ] || fail "title: $title"
+# The client's place and size; xdotool's getwindowgeometry counts the frame
+# offset twice once a window manager has framed the window.
+read -r X Y WIDTH HEIGHT <<<"$(xwininfo -id "$window" |
+    awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF} /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}')"
+[ "${WIDTH}x$HEIGHT" = "481x424" ] || fail "size: ${WIDTH}x$HEIGHT"
 hints=$(xprop -id "$window" WM_NORMAL_HINTS)
 grep -q "minimum size: 481 by 424" <<<"$hints" || fail "minimum size hint: $hints"
 grep -q "maximum size: 481 by 424" <<<"$hints" || fail "maximum size hint: $hints"
 
-# Client-area points of the controls.
-eval "$(xdotool getwindowgeometry --shell "$window")" # sets X and Y
-# (no --sync: it waits in vain when the pointer is already there)
+# The frame (client plus the decorations openbox reports) sits in the
+# middle of the 1024x768 screen, to the pixel.
+read -r left right top bottom <<<"$(xprop -id "$window" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')"
+x_off=$(((2 * (X - left) + WIDTH + left + right) - 1024))
+y_off=$(((2 * (Y - top) + HEIGHT + top + bottom) - 768))
+[ "${x_off#-}" -le 2 ] && [ "${y_off#-}" -le 2 ] ||
+    fail "frame $((WIDTH + left + right))x$((HEIGHT + top + bottom)) at $((X - left)),$((Y - top)) is off centre by $((x_off / 2)),$((y_off / 2)) px"
+echo "ok: frame centred (extents $left $right $top $bottom, client at $X,$Y)"
+
+# Client-area points of the controls. (No --sync: it waits in vain when
+# the pointer is already there.)
 click() { xdotool mousemove $((X + $1)) $((Y + $2)) sleep 0.05 click 1; sleep 0.15; }
 field_r() { click 200 66; }
 field_l() { click 200 92; }
@@ -62,12 +68,11 @@ expect_field() { # $1 name, $2 clicker, $3 expected text
     [ "$got" = "$3" ] || fail "$1 shows '$got', expected '$3'"
     echo "ok: $1 = $got"
 }
+type_into() { "$1"; xdotool type --delay 40 "$2"; }
 
 # R L is in force after start: R = 3, L = 5.
-field_r
-xdotool type --delay 40 "3"
-field_l
-xdotool type --delay 40 "5"
+type_into field_r 3
+type_into field_l 5
 calculate
 expect_field H field_h "4,0000000"
 expect_field S field_s "47,1238898"
@@ -82,10 +87,8 @@ list_first_entry
 xdotool key Down
 sleep 0.2
 expect_field R field_r ""
-field_r
-xdotool type --delay 40 "3"
-field_h
-xdotool type --delay 40 "4"
+type_into field_r 3
+type_into field_h 4
 calculate
 expect_field L field_l "5,0000000"
 
@@ -93,8 +96,7 @@ expect_field L field_l "5,0000000"
 list_first_entry
 xdotool key Up
 sleep 0.2
-field_r
-xdotool type --delay 40 "12345678"
+type_into field_r 12345678
 expect_field "R typed" field_r "1234567"
 
 echo "PASS"

@@ -11,6 +11,8 @@
 #include <velmora/value_text.h>
 
 #include <algorithm>
+#include <cmath>
+#include <string>
 
 namespace velmora::test {
 namespace {
@@ -94,6 +96,46 @@ TEST_F(WindowTest, CalculateCanBePressedThroughItsAccessibleAction) {
     // The press is animated: the click comes a moment later.
     EXPECT_TRUE(QTest::qWaitFor([this] { return !window->Text2[2]->text().isEmpty(); }, 2000));
     EXPECT_EQ(window->Text2[2]->text().toStdString(), formatValue(4.0, userNumberSettings()));
+}
+
+// The window is a frame named by its caption (see the caption table); the
+// saying it never shows is no part of its accessible tree.
+TEST_F(WindowTest, WindowIsAFrameWithoutTheHiddenSaying) {
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(window.get());
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(a->role(), QAccessible::Window);
+    EXPECT_EQ(a->indexOfChild(QAccessible::queryAccessibleInterface(window->Text1[1])), -1);
+    EXPECT_GE(a->indexOfChild(QAccessible::queryAccessibleInterface(window->Text1[0])), 0);
+    for (int i = 0; i < a->childCount(); ++i)
+        EXPECT_NE(a->child(i)->object(), window->Text1[1]) << i;
+}
+
+TEST_F(WindowTest, CalculateAnnouncesTheValuesAndLeavesTheFocusWhereItIs) {
+    showActive();
+    UserActions user(*window);
+    user.typeInto(0, QStringLiteral("3"));
+    user.typeInto(1, QStringLiteral("5"));
+    QWidget* focused = QApplication::focusWidget();
+    QAccessible::queryAccessibleInterface(window->Command1[0])
+        ->actionInterface()
+        ->doAction(QAccessibleActionInterface::pressAction());
+    const bool calculated =
+        QTest::qWaitFor([this] { return !window->Text2[2]->text().isEmpty(); }, 2000);
+
+    const NumberSettings settings = userNumberSettings();
+    const std::string announced =
+        "R = " + formatValue(3.0, settings) + "; L = " + formatValue(5.0, settings) +
+        "; H = " + formatValue(4.0, settings) + "; S = " + formatValue(15.0 * M_PI, settings) +
+        "; V = " + formatValue(12.0 * M_PI, settings);
+    ASSERT_TRUE(calculated);
+    // The window's last accessible child is the notice that a screen reader
+    // speaks when it is shown; the end-to-end test hears it shown.
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(window.get());
+    QAccessibleInterface* notice = a->child(a->childCount() - 1);
+    ASSERT_NE(notice, nullptr);
+    EXPECT_EQ(notice->role(), QAccessible::Notification);
+    EXPECT_EQ(notice->text(QAccessible::Name).toStdString(), announced);
+    EXPECT_EQ(QApplication::focusWidget(), focused);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include <velmora/cone_quantity.h>
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -80,15 +81,40 @@ TEST(FixedTexts, SayingIsThreeLinesEachEndingInBlankCrLf) {
         EXPECT_TRUE(line.ends_with(' ')) << line;
 }
 
-TEST(FixedTexts, CaptionIsTheWebAddressABlankAndTheTitle) {
-    EXPECT_EQ(std::string(texts::kWebAddress), "https://velmora.bg");
-    EXPECT_EQ(std::string(texts::kWindowCaption),
-              "https://velmora.bg Математика - конус, повърхнина и обем");
+// The caption is the web address without its scheme, a blank and the title:
+// as the program holds it, as the title bar shows it and as a screen reader
+// names the window.
+struct CaptionRow {
+    const char* name;
+    QString (*text)(const Velmora& window);
+    const char* expected;
+};
+
+class Caption : public WindowTest, public ::testing::WithParamInterface<CaptionRow> {};
+
+TEST_P(Caption, ReadsAsExpected) {
+    EXPECT_EQ(GetParam().text(*window), QString::fromUtf8(GetParam().expected));
 }
 
-TEST_F(WindowTest, WindowCaption) {
-    EXPECT_EQ(window->windowTitle(),
-              QStringLiteral("https://velmora.bg Математика - конус, повърхнина и обем"));
+INSTANTIATE_TEST_SUITE_P(
+    Texts, Caption,
+    ::testing::Values(CaptionRow{"WebAddress", [](const Velmora&) { return q(texts::kWebAddress); },
+                                 "https://velmora.bg"},
+                      CaptionRow{"FixedText",
+                                 [](const Velmora&) { return q(texts::kWindowCaption); },
+                                 "velmora.bg Математика - конус, повърхнина и обем"},
+                      CaptionRow{"WindowTitle", [](const Velmora& w) { return w.windowTitle(); },
+                                 "velmora.bg Математика - конус, повърхнина и обем"},
+                      CaptionRow{"AccessibleName",
+                                 [](const Velmora& w) {
+                                     return QAccessible::queryAccessibleInterface(
+                                                const_cast<Velmora*>(&w))
+                                         ->text(QAccessible::Name);
+                                 },
+                                 "velmora.bg Математика - конус, повърхнина и обем"}),
+    [](const ::testing::TestParamInfo<CaptionRow>& info) { return std::string(info.param.name); });
+
+TEST_F(WindowTest, WindowCaptionIsNotTheTitleStrip) {
     // Not to be confused with the title strip, which names more and ends in a blank.
     EXPECT_TRUE(window->windowTitle().endsWith(QStringLiteral("конус, повърхнина и обем")));
     EXPECT_NE(window->windowTitle(), window->Label1[0]->text());

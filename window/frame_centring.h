@@ -1,0 +1,16 @@
+// Centring a top-level window's frame, title bar and borders included, on
+// its screen.
+#pragma once
+
+class QWidget;
+
+namespace velmora {
+
+// Centres the frame now, as far as it is known. Until the window manager has
+// framed the window its frame is unknown and the window is centred as if it
+// had none; the frame is then centred once more as soon as the window
+// manager has told its size, unless the window has left the place it was
+// put meanwhile.
+void centreFrameOnScreen(QWidget* window);
+
+} // namespace velmora
