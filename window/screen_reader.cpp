@@ -1,5 +1,7 @@
 #include "screen_reader.h"
 
+#include "qt_text.h"
+
 #include <velmora/cone_quantity.h>
 
 #include <QAccessible>
@@ -123,9 +125,7 @@ void announceValues(QWidget* window, const std::array<ValueField*, 5>& fields) {
         return;
     QStringList values;
     for (const QuantityInfo& q : kQuantities) {
-        const QString symbol =
-            QString::fromUtf8(q.symbol.data(), static_cast<qsizetype>(q.symbol.size()));
-        values << symbol + QStringLiteral(" = ") +
+        values << toQString(q.symbol) + QStringLiteral(" = ") +
                       fields[static_cast<std::size_t>(slotOf(q.quantity))]->text();
     }
     Notice* notice = described->notice();
