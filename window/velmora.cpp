@@ -5,6 +5,7 @@
 #include "controls.h"
 #include "fixed_texts.h"
 #include "regional_settings.h"
+#include "wayland_window_state.h"
 
 #include <velmora/cone_quantity.h>
 
@@ -367,6 +368,8 @@ void Velmora::showEvent(QShowEvent* event) {
         placed_ = true;
         if (isWindow() && !testAttribute(Qt::WA_Moved))
             centreOnScreen();
+        if (isWindow())
+            keepNormalStateOnWayland(*this);
     }
     QWidget::showEvent(event);
 }
