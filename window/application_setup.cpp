@@ -1,7 +1,10 @@
 #include "application_setup.h"
 
+#include "qt_translation.h"
+
 #include <QApplication>
 #include <QIcon>
+#include <QLocale>
 #include <QStyle>
 #include <QStyleFactory>
 
@@ -41,6 +44,9 @@ void configureApplication(QApplication& app) {
         QApplication::setStyle(style);
     QApplication::setFont(windowFont());
     app.setWindowIcon(QIcon(kWindowIconResource));
+    // Qt's own texts in the user's language (the default locale is the
+    // user's: LANGUAGE, LC_ALL, LC_MESSAGES, LANG).
+    installQtTranslation(app, QLocale());
 }
 
 } // namespace velmora
