@@ -18,8 +18,8 @@ bool installQtTranslation(QCoreApplication& app, const QLocale& locale) {
         delete previous;
     }
     // qtbase_<language>.qm: the translator tries the locale's UI languages
-    // ("bg-BG", "bg") in turn. The file is mapped into memory, not read;
-    // loading takes a few milliseconds at most.
+    // ("bg-BG", "bg") in turn. The file is mapped into memory, not read:
+    // loading it takes well under a millisecond.
     auto* translator = new QTranslator(&app);
     translator->setObjectName(kTranslatorName);
     if (!translator->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
