@@ -1,7 +1,10 @@
 #include "application_setup.h"
 
+#include "qt_translation.h"
+
 #include <QApplication>
 #include <QIcon>
+#include <QLocale>
 #include <QStyle>
 #include <QStyleFactory>
 
@@ -44,6 +47,9 @@ void configureApplication(QApplication& app) {
     QApplication::setPalette(QApplication::style()->standardPalette());
     QApplication::setFont(windowFont());
     app.setWindowIcon(QIcon(kWindowIconResource));
+    // Qt's own texts in the user's language (the default locale is the
+    // user's: LANGUAGE, LC_ALL, LC_MESSAGES, LANG).
+    installQtTranslation(app, QLocale());
 }
 
 } // namespace velmora

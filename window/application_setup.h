@@ -18,7 +18,8 @@ inline const QString kWindowIconResource = QStringLiteral(":/velmora/window-icon
 // serif face with Cyrillic.
 QFont windowFont();
 
-// Sets the application's name, version, style, font and icon.
+// Sets the application's name, version, style, font and icon, and installs
+// Qt's own translation for the default locale (the user's).
 void configureApplication(QApplication& app);
 
 } // namespace velmora

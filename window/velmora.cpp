@@ -8,6 +8,7 @@
 #include "qt_text.h"
 #include "regional_settings.h"
 #include "screen_reader.h"
+#include "wayland_window_state.h"
 
 #include <velmora/cone_quantity.h>
 
@@ -334,6 +335,8 @@ void Velmora::showEvent(QShowEvent* event) {
         placed_ = true;
         if (isWindow() && !testAttribute(Qt::WA_Moved))
             centreOnScreen();
+        if (isWindow())
+            keepNormalStateOnWayland(*this);
     }
     QWidget::showEvent(event);
 }

@@ -113,6 +113,7 @@ class Deb(unittest.TestCase):
                             "libc6", "libstdc++6"):
                 self.assertIn(package, depends)
             self.assertRegex(field("Depends"), r"libqt6core6 \(>= 6\.4")
+            self.assertIn("qt6-translations-l10n", field("Recommends").split(", "))
 
             contents = {}
             for line in run("dpkg-deb", "--contents", deb).splitlines():

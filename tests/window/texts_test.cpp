@@ -1,21 +1,31 @@
 // Every text of the window, character for character.
+#include "application_setup.h"
 #include "fixed_texts.h"
 #include "qt_text.h"
+#include "user_actions.h"
 #include "window_test_support.h"
 
 #include <velmora/cone_quantity.h>
 
 #include <QAccessible>
+#include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QLocale>
+#include <QMenu>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 
 #include <algorithm>
+#include <memory>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -178,6 +188,93 @@ TEST_F(WindowTest, HiddenTextHoldsTheSaying) {
     EXPECT_EQ(window->Text1[1]->toPlainText().toStdString(), joinedWith(kSayingLines, "\n"));
     EXPECT_EQ(window->Text1[1]->document()->blockCount(), 4);
 }
+
+// Qt's own texts follow the user's locale: the context menus of the value
+// fields and of the assignment, and the button of the program's message box.
+struct QtText {
+    const char* locale;
+    const char* where; // "Text2", "Text1" or "message box"
+    int entry;         // the menu's entry, counted without separators
+    const char* expected;
+};
+void PrintTo(const QtText& t, std::ostream* out) {
+    *out << t.locale << ' ' << t.where << ' ' << t.entry;
+}
+
+class QtTexts : public WindowTest, public ::testing::WithParamInterface<QtText> {
+protected:
+    // The program reads the user's locale as it starts; here the default
+    // locale stands in for it, and the application is set up again.
+    void SetUp() override {
+        QLocale::setDefault(QLocale(QString::fromLatin1(GetParam().locale)));
+        configureApplication(*qApp);
+        WindowTest::SetUp();
+    }
+    void TearDown() override {
+        WindowTest::TearDown();
+        QLocale::setDefault(QLocale::system());
+        configureApplication(*qApp);
+    }
+
+    // The text of an entry of the standard context menu of R's field or of
+    // the assignment, without its shortcut.
+    QString menuEntry(int entry) {
+        showActive(); // R's field is editable from start-up on
+        std::unique_ptr<QMenu> menu;
+        if (QString::fromLatin1(GetParam().where) == QLatin1String("Text2"))
+            menu.reset(window->Text2[0]->createStandardContextMenu());
+        else
+            menu.reset(window->Text1[0]->createStandardContextMenu());
+        QStringList entries;
+        for (const QAction* a : menu->actions()) {
+            if (!a->isSeparator() && a->isVisible())
+                entries += a->text().section(QLatin1Char('\t'), 0, 0);
+        }
+        return entries.value(entry, QStringLiteral("(no entry %1)").arg(entry));
+    }
+
+    // The button of the message box that Calculate shows for R = 5, L = 4.
+    QString messageBoxButton() {
+        showActive();
+        UserActions user(*window);
+        user.typeInto(0, QStringLiteral("5"));
+        user.typeInto(1, QStringLiteral("4"));
+        QString text = QStringLiteral("(no message box)");
+        QTimer::singleShot(0, [&text] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                if (const QAbstractButton* ok = box->button(QMessageBox::Ok))
+                    text = ok->text();
+                box->accept();
+            }
+        });
+        user.pressCalculate();
+        return text;
+    }
+};
+
+TEST_P(QtTexts, FollowTheUsersLocale) {
+    const QtText& t = GetParam();
+    const QString shown = QString::fromLatin1(t.where) == QLatin1String("message box")
+                              ? messageBoxButton()
+                              : menuEntry(t.entry);
+    EXPECT_EQ(shown, QString::fromUtf8(t.expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(Locales, QtTexts,
+                         ::testing::Values(QtText{"bg_BG", "Text2", 0, "&Отмяна"},
+                                           QtText{"bg_BG", "Text2", 1, "По&втаряне"},
+                                           QtText{"bg_BG", "Text2", 2, "&Изрязване"},
+                                           QtText{"bg_BG", "Text2", 3, "&Копиране"},
+                                           QtText{"bg_BG", "Text2", 4, "&Поставяне"},
+                                           QtText{"bg_BG", "Text2", 5, "Изтриване"},
+                                           QtText{"bg_BG", "Text2", 6, "Избиране на всичко"},
+                                           QtText{"bg_BG", "Text1", 0, "&Копиране"},
+                                           QtText{"bg_BG", "Text1", 1, "Избиране на всичко"},
+                                           QtText{"bg_BG", "message box", 0, "Добре"},
+                                           // Elsewhere Qt speaks the user's language, or English.
+                                           QtText{"en_US", "Text2", 0, "&Undo"},
+                                           QtText{"C", "Text2", 4, "&Paste"},
+                                           QtText{"en_US", "message box", 0, "OK"}));
 
 } // namespace
 } // namespace velmora::test
