@@ -89,12 +89,16 @@ void ValueField::keyPressEvent(QKeyEvent* event) {
 
 void ValueField::contextMenuEvent(QContextMenuEvent* event) {
     const std::unique_ptr<QMenu> menu(createStandardContextMenu());
-    // The menu's Undo and Redo go through restore() like their keys.
+    // The menu's Undo and Redo go through restore() like their keys. Qt
+    // names its entries by their texts only, which come from its own
+    // translation under QLineEdit's name, as QLineEdit::tr() gives them.
+    const QString undoText = QLineEdit::tr("&Undo");
+    const QString redoText = QLineEdit::tr("&Redo");
     for (QAction* action : menu->actions()) {
-        const QString name = action->objectName();
-        if (name != QLatin1String("edit-undo") && name != QLatin1String("edit-redo"))
+        const QString text = action->text().section(QLatin1Char('\t'), 0, 0);
+        if (text != undoText && text != redoText)
             continue;
-        const bool undo = name == QLatin1String("edit-undo");
+        const bool undo = text == undoText;
         action->disconnect(this);
         connect(action, &QAction::triggered, this,
                 [this, undo] { restore([&] { undo ? this->undo() : redo(); }); });

@@ -12,9 +12,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 namespace velmora::test {
 namespace {
@@ -349,6 +352,24 @@ void keys(ValueField* field, std::initializer_list<QKeyCombination> presses) {
         QTest::keyClick(field, k.key(), k.keyboardModifiers());
 }
 
+// Opens the field's context menu as a right click does and chooses the
+// entry `entry` of Qt's own ("&Undo", "&Paste"), in the user's language.
+void chooseFromContextMenu(ValueField* field, const char* entry) {
+    QTimer::singleShot(0, [entry] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (menu == nullptr)
+            return;
+
+        for (QAction* a : menu->actions())
+            if (a->text().section(QLatin1Char('\t'), 0, 0) == QLineEdit::tr(entry))
+                a->trigger();
+        menu->close();
+    });
+    const QPoint inside = field->rect().center();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, inside, field->mapToGlobal(inside));
+    QApplication::sendEvent(field, &event);
+}
+
 struct EditCase {
     const char* name;
     bool afterResult; // R = 3 and L = 5 calculated first
@@ -424,6 +445,14 @@ INSTANTIATE_TEST_SUITE_P(Fields, Editing, ::testing::Values(
     EditCase{"undo_after_emptying_restores_the_result", true, 1,
              [](Velmora&, ValueField* f) { keys(f, {kCtrl | Qt::Key_A, Qt::Key_Delete, kCtrl | Qt::Key_Z}); },
              "5.0000000"},
+    EditCase{"undo_from_the_context_menu_restores_the_result", true, 1,
+             [](Velmora&, ValueField* f) {
+                 keys(f, {kCtrl | Qt::Key_A, Qt::Key_Delete});
+                 chooseFromContextMenu(f, "&Undo");
+             },
+             "5.0000000"},
+    EditCase{"paste_from_the_context_menu_takes_what_fits", false, 0,
+             [](Velmora&, ValueField* f) { chooseFromContextMenu(f, "&Paste"); }, "1234567"},
     EditCase{"redo_after_undo_brings_the_edit_back", true, 1,
              [](Velmora&, ValueField* f) {
                  keys(f, {kCtrl | Qt::Key_A, Qt::Key_Delete, kCtrl | Qt::Key_Z, kCtrl | Qt::ShiftModifier | Qt::Key_Z});
