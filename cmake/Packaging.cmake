@@ -2,7 +2,7 @@
 # velmora executable.
 include(GNUInstallDirs)
 
-set(VELMORA_APP_ID bg.velmora.Velmora)
+set(VELMORA_APP_ID bg.velmora.velmora)
 set(velmora_packaging ${PROJECT_SOURCE_DIR}/packaging)
 
 install(TARGETS velmora RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
@@ -10,16 +10,41 @@ if(UNIX AND NOT APPLE)
     # Qt comes from the system's library folders: no $ORIGIN run path (which
     # qt_standard_project_setup adds) in the installed program.
     set_target_properties(velmora PROPERTIES INSTALL_RPATH "")
-    # Desktop menu entry, its icon for the hicolor theme and the AppStream
-    # metainfo. The PNG is made from window/window-icon.ico by
-    # packaging/ico_to_png.py.
+    # Desktop menu entry, its icons for the hicolor theme (made from
+    # window/window-icon.ico by tools/make_menu_icons.py) and the AppStream
+    # metainfo.
     install(FILES ${velmora_packaging}/${VELMORA_APP_ID}.desktop
             DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-    install(FILES ${velmora_packaging}/${VELMORA_APP_ID}.png
-            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/32x32/apps)
+    foreach(size IN ITEMS 16 22 24 32 48 64 128 256)
+        install(FILES ${velmora_packaging}/icons/${size}x${size}/${VELMORA_APP_ID}.png
+                DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+    endforeach()
+    install(FILES ${velmora_packaging}/icons/scalable/${VELMORA_APP_ID}.svg
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
     install(FILES ${velmora_packaging}/${VELMORA_APP_ID}.metainfo.xml
             DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
     install(FILES ${velmora_packaging}/copyright
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/velmora)
+
+    # The manual pages and the changelog are installed compressed, as Debian
+    # wants them: gzip -9n, without a time stamp, so the bytes are the same
+    # on every build.
+    set(velmora_gzipped)
+    foreach(doc IN ITEMS man/velmora.1 man/bg/velmora.1 packaging/changelog)
+        set(copy ${PROJECT_BINARY_DIR}/${doc})
+        add_custom_command(OUTPUT ${copy}.gz
+            COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/${doc} ${copy}
+            COMMAND gzip -9nf ${copy}
+            DEPENDS ${PROJECT_SOURCE_DIR}/${doc}
+            VERBATIM)
+        list(APPEND velmora_gzipped ${copy}.gz)
+    endforeach()
+    add_custom_target(velmora_compressed_docs ALL DEPENDS ${velmora_gzipped})
+    install(FILES ${PROJECT_BINARY_DIR}/man/velmora.1.gz
+            DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+    install(FILES ${PROJECT_BINARY_DIR}/man/bg/velmora.1.gz
+            DESTINATION ${CMAKE_INSTALL_MANDIR}/bg/man1)
+    install(FILES ${PROJECT_BINARY_DIR}/packaging/changelog.gz
             DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/velmora)
 endif()
 

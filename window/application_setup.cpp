@@ -36,7 +36,7 @@ void configureApplication(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     QApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
     // Lets desktops match the window to its menu entry.
-    QGuiApplication::setDesktopFileName(QStringLiteral("bg.velmora.Velmora"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("bg.velmora.velmora"));
     // The classic Windows style draws the sunken 3D borders of the text boxes,
     // the list and the picture box that the window is laid out for; it is part
     // of every Qt build.

@@ -1,0 +1,68 @@
+// The program's own options: what --help, --version and a refused argument
+// print, and with which exit code. tests/packaging runs the built program
+// with Qt's options too.
+#include "command_line.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <ostream>
+
+namespace velmora::test {
+namespace {
+
+constexpr int kOpensTheWindow = -1;
+
+struct CommandLineCase {
+    const char* name;
+    const char* arguments; // after the program's name, separated by blanks
+    int exitCode;          // kOpensTheWindow: nothing is printed
+    const char* printed;   // a piece of the text printed
+    bool onStandardError;
+};
+void PrintTo(const CommandLineCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class CommandLine : public ::testing::TestWithParam<CommandLineCase> {};
+
+TEST_P(CommandLine, AnswersOrRefusesOrOpensTheWindow) {
+    const CommandLineCase& c = GetParam();
+    const QStringList arguments = QStringList{QStringLiteral("velmora")} +
+                                  QString::fromUtf8(c.arguments).split(u' ', Qt::SkipEmptyParts);
+    std::optional<CommandLineAnswer> answer = informationAnswer(arguments);
+    if (!answer)
+        answer = refusal(arguments);
+    if (c.exitCode == kOpensTheWindow) {
+        EXPECT_FALSE(answer.has_value()) << answer->text.toStdString();
+        return;
+    }
+    ASSERT_TRUE(answer.has_value());
+    EXPECT_EQ(answer->exitCode, c.exitCode);
+    EXPECT_EQ(answer->onStandardError, c.onStandardError);
+    EXPECT_TRUE(answer->text.contains(QString::fromUtf8(c.printed))) << answer->text.toStdString();
+    EXPECT_TRUE(answer->text.endsWith(u'\n'));
+    // A refusal says where to look for help.
+    EXPECT_EQ(answer->text.contains(QStringLiteral("velmora --help")), c.exitCode == 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Options, CommandLine,
+    ::testing::Values(
+        CommandLineCase{"NoArguments", "", kOpensTheWindow, "", false},
+        CommandLineCase{"Help", "--help", 0, "Употреба: velmora [опции]", false},
+        CommandLineCase{"HelpShort", "-h", 0, "-v, --version  показва версията и излиза", false},
+        CommandLineCase{"HelpNamesQtOptions", "--help", 0, "стандартните опции на Qt", false},
+        CommandLineCase{"Version", "--version", 0, "Velmora 1.00\n", false},
+        CommandLineCase{"VersionShort", "-v", 0, "Velmora 1.00\n", false},
+        CommandLineCase{"HelpWinsOverUnknown", "--bogus --help", 0, "Опции:", false},
+        CommandLineCase{"UnknownOption", "--bogus", 2, "непозната опция „--bogus“", true},
+        CommandLineCase{"UnknownOptionWithValue", "--size=3", 2, "непозната опция „--size“", true},
+        // Qt's options are single-dash words: -reverse is no cluster holding -v.
+        CommandLineCase{"SingleDashWordIsOneOption", "-reverse", 2, "непозната опция „-reverse“",
+                        true},
+        CommandLineCase{"StrayArgument", "cone.txt", 2, "излишен аргумент „cone.txt“", true}),
+    [](const ::testing::TestParamInfo<CommandLineCase>& info) { return info.param.name; });
+
+} // namespace
+} // namespace velmora::test
