@@ -2,7 +2,7 @@
 
 #include "qt_text.h"
 
-#include "velmora/value_text.h"
+#include "regional_settings.h"
 
 #include <string_view>
 
@@ -23,16 +23,12 @@ constexpr PairLimit kPairLimits[] = {
     {5, "Околната повърхнина S не може да бъде по-голяма от π·L²."},
 };
 
-QString shown(double value, const NumberSettings& settings) {
-    return QString::fromStdString(formatValue(value, settings));
-}
-
 QString relationOf(int pair, double first, const NumberSettings& settings) {
     if (pair == kSurfaceVolumePair.number) {
         // The largest volume depends on S, so the user is told it in numbers.
         return QStringLiteral("При S = %1 обемът V може да бъде най-много %2.")
-            .arg(shown(first, settings),
-                 shown(largestVolumeCone(first)[ConeQuantity::V], settings));
+            .arg(shownValue(first, settings),
+                 shownValue(largestVolumeCone(first)[ConeQuantity::V], settings));
     }
     for (const PairLimit& limit : kPairLimits)
         if (limit.pair == pair)

@@ -1,5 +1,7 @@
 #include "regional_settings.h"
 
+#include "velmora/value_text.h"
+
 #include <QStringList>
 
 namespace velmora {
@@ -36,6 +38,10 @@ NumberSettings numberSettingsOf(const QLocale& locale) {
         s.negativeSuffix = minusOne.mid(at + one.size()).toStdString();
     }
     return s;
+}
+
+QString shownValue(double value, const NumberSettings& settings) {
+    return QString::fromStdString(formatValue(value, settings));
 }
 
 } // namespace velmora

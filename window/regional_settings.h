@@ -5,6 +5,7 @@
 #include "velmora/number_settings.h"
 
 #include <QLocale>
+#include <QString>
 
 namespace velmora {
 
@@ -14,5 +15,8 @@ NumberSettings numberSettingsOf(const QLocale& locale);
 inline NumberSettings userNumberSettings() {
     return numberSettingsOf(QLocale::system());
 }
+
+// `value` as a value field shows it under `settings`.
+QString shownValue(double value, const NumberSettings& settings);
 
 } // namespace velmora

@@ -1,25 +1,17 @@
 #include "surface_volume.h"
 
-#include "velmora/value_text.h"
+#include "regional_settings.h"
 
 #include <QString>
 
 #include <cmath>
 
 namespace velmora::surface_volume {
-namespace {
-
-QString shown(double value, const NumberSettings& settings) {
-    return QString::fromStdString(formatValue(value, settings));
-}
-
-} // namespace
-
 std::optional<ConeValues> coneAtShownLargestVolume(double surface, double volume,
                                                    const NumberSettings& settings) {
     ConeValues top = largestVolumeCone(surface);
     const double largest = top[ConeQuantity::V];
-    if (!std::isfinite(largest) || shown(volume, settings) != shown(largest, settings))
+    if (!std::isfinite(largest) || shownValue(volume, settings) != shownValue(largest, settings))
         return std::nullopt;
     top[ConeQuantity::V] = volume;
     return top;
@@ -32,14 +24,14 @@ std::optional<UserMessage> secondConeMessage(const ConeValues& first,
          ConeSolver{}.solveAll(kSurfaceVolumePair.number, first[Q::S], first[Q::V])) {
         bool differs = false;
         for (Q q : {Q::R, Q::L, Q::H})
-            differs = differs || shown(other[q], settings) != shown(first[q], settings);
+            differs = differs || shownValue(other[q], settings) != shownValue(first[q], settings);
         if (!differs)
             continue;
         return UserMessage{
             QStringLiteral("Два конуса"),
             QStringLiteral("Има и втори конус със същите S и V:\nR = %1\nL = %2\nH = %3")
-                .arg(shown(other[Q::R], settings), shown(other[Q::L], settings),
-                     shown(other[Q::H], settings))};
+                .arg(shownValue(other[Q::R], settings), shownValue(other[Q::L], settings),
+                     shownValue(other[Q::H], settings))};
     }
     return std::nullopt;
 }

@@ -3,6 +3,7 @@
 // write them.
 #include "velmora.h"
 
+#include "regional_settings.h"
 #include "screen_reader.h"
 #include "surface_volume.h"
 
@@ -122,8 +123,7 @@ void Velmora::CalculateCone() {
         return;
     }
     for (const QuantityInfo& q : kQuantities)
-        Text2[slot(q.quantity)]->writeText(
-            QString::fromStdString(formatValue(result.values[q.quantity], settings)));
+        Text2[slot(q.quantity)]->writeText(shownValue(result.values[q.quantity], settings));
     screen_reader::announceValues(this, Text2);
     if (surfaceVolume) {
         if (auto other = surface_volume::secondConeMessage(result.values, settings))
