@@ -3,6 +3,7 @@
 #include "velmora/value_text.h"
 
 #include <QStringList>
+#include <QtGlobal>
 
 namespace velmora {
 
@@ -38,6 +39,21 @@ NumberSettings numberSettingsOf(const QLocale& locale) {
         s.negativeSuffix = minusOne.mid(at + one.size()).toStdString();
     }
     return s;
+}
+
+QLocale numericLocale() {
+    for (const char* variable : {"LC_ALL", "LC_NUMERIC", "LANG"}) {
+        const QString name = qEnvironmentVariable(variable);
+        if (name.isEmpty())
+            continue;
+        // "bg_BG.UTF-8@euro" names the locale bg_BG; C and POSIX name the C
+        // locale, which QLocale only knows as "C".
+        const QString bare = name.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0);
+        if (bare.isEmpty() || bare == QLatin1String("C") || bare == QLatin1String("POSIX"))
+            return QLocale::c();
+        return QLocale(bare);
+    }
+    return QLocale::system();
 }
 
 QString shownValue(double value, const NumberSettings& settings) {

@@ -11,9 +11,14 @@ namespace velmora {
 
 NumberSettings numberSettingsOf(const QLocale& locale);
 
-// The settings of the user's desktop (LC_ALL, LC_NUMERIC, LANG).
+// The locale whose numbers the user writes: the first of LC_ALL, LC_NUMERIC
+// and LANG that is set, as for every C program's numbers, or else the
+// system's regional settings (Windows keeps them outside the environment).
+QLocale numericLocale();
+
+// The settings of the user's desktop.
 inline NumberSettings userNumberSettings() {
-    return numberSettingsOf(QLocale::system());
+    return numberSettingsOf(numericLocale());
 }
 
 // `value` as a value field shows it under `settings`.

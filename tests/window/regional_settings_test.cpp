@@ -3,8 +3,15 @@
 
 #include <velmora/value_text.h>
 
+#include "table_rows.h"
+
+#include <QByteArray>
 #include <QLocale>
 #include <gtest/gtest.h>
+
+#include <array>
+#include <utility>
+#include <vector>
 
 #include <ostream>
 
@@ -48,6 +55,59 @@ INSTANTIATE_TEST_SUITE_P(
                       LocaleCase{"bg_BG", {",", "\u00a0", 3, 3, "-", ""}, "47\u00a0123,5000000"},
                       LocaleCase{"hi_IN", {".", ",", 3, 2, "-", ""}, "47,123.5000000"},
                       LocaleCase{"de_CH", {".", "\u2019", 3, 3, "-", ""}, "47\u2019123.5000000"}));
+
+// The number format follows the first of LC_ALL, LC_NUMERIC and LANG that
+// is set, whatever the others say.
+struct EnvironmentCase {
+    const char* name;
+    const char* lcAll;
+    const char* lcNumeric;
+    const char* lang;
+    const char* written; // how 1234.5 is written
+};
+
+class NumberFormatFromEnvironment : public ::testing::TestWithParam<EnvironmentCase> {
+protected:
+    static constexpr std::array<const char*, 3> kVariables{"LC_ALL", "LC_NUMERIC", "LANG"};
+
+    void SetUp() override {
+        for (const char* variable : kVariables)
+            saved_.emplace_back(variable, qgetenv(variable));
+    }
+    void TearDown() override {
+        for (const auto& [variable, value] : saved_)
+            value.isNull() ? qunsetenv(variable) : qputenv(variable, value);
+    }
+    static void set(const char* variable, const char* value) {
+        *value == '\0' ? qunsetenv(variable) : qputenv(variable, value);
+    }
+
+private:
+    std::vector<std::pair<const char*, QByteArray>> saved_;
+};
+
+TEST_P(NumberFormatFromEnvironment, DecidesHowValuesAreWritten) {
+    const EnvironmentCase& c = GetParam();
+    set("LC_ALL", c.lcAll);
+    set("LC_NUMERIC", c.lcNumeric);
+    set("LANG", c.lang);
+    EXPECT_EQ(formatValue(1234.5, userNumberSettings()), c.written);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Variables, NumberFormatFromEnvironment,
+    ::testing::Values(
+        EnvironmentCase{"LangAlone", "", "", "bg_BG.UTF-8", "1\u00a0234,5000000"},
+        EnvironmentCase{"NumericCOverBulgarian", "", "C", "bg_BG.UTF-8", "1234.5000000"},
+        EnvironmentCase{"NumericBulgarianOverC", "", "bg_BG.UTF-8", "C", "1\u00a0234,5000000"},
+        EnvironmentCase{"NumericGermanOverEnglish", "", "de_DE.UTF-8", "en_US.UTF-8",
+                        "1.234,5000000"},
+        EnvironmentCase{"AllOverNumeric", "en_US.UTF-8", "bg_BG.UTF-8", "bg_BG.UTF-8",
+                        "1,234.5000000"},
+        EnvironmentCase{"PosixAll", "POSIX", "bg_BG.UTF-8", "", "1234.5000000"},
+        EnvironmentCase{"CUtf8Numeric", "", "C.UTF-8", "de_DE.UTF-8", "1234.5000000"},
+        EnvironmentCase{"ModifierIgnored", "", "de_DE.UTF-8@euro", "", "1.234,5000000"}),
+    RowName{});
 
 } // namespace
 } // namespace velmora::test
