@@ -47,9 +47,12 @@ void configureApplication(QApplication& app) {
     QApplication::setPalette(QApplication::style()->standardPalette());
     QApplication::setFont(windowFont());
     app.setWindowIcon(QIcon(kWindowIconResource));
-    // Qt's own texts in the user's language (the default locale is the
-    // user's: LANGUAGE, LC_ALL, LC_MESSAGES, LANG).
-    installQtTranslation(app, QLocale());
+    // The window is Bulgarian, so Qt's own texts (context menus, the
+    // message buttons) are too, whatever the desktop's language, and it is
+    // laid out left to right even where that language is written right to
+    // left (a translation would otherwise mirror it).
+    installQtTranslation(app, QLocale(QLocale::Bulgarian, QLocale::Bulgaria));
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
 }
 
 } // namespace velmora

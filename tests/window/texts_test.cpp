@@ -189,8 +189,10 @@ TEST_F(WindowTest, HiddenTextHoldsTheSaying) {
     EXPECT_EQ(window->Text1[1]->document()->blockCount(), 4);
 }
 
-// Qt's own texts follow the user's locale: the context menus of the value
-// fields and of the assignment, and the button of the program's message box.
+// Qt's own texts are Bulgarian like the window, whatever the user's locale:
+// the context menus of the value fields and of the assignment, and the
+// button of the program's message box. The window and its messages are laid
+// out left to right, also under a right-to-left language.
 struct QtText {
     const char* locale;
     const char* where; // "Text2", "Text1" or "message box"
@@ -244,6 +246,7 @@ protected:
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
                 if (const QAbstractButton* ok = box->button(QMessageBox::Ok))
                     text = ok->text();
+                EXPECT_EQ(box->layoutDirection(), Qt::LeftToRight);
                 box->accept();
             }
         });
@@ -252,29 +255,29 @@ protected:
     }
 };
 
-TEST_P(QtTexts, FollowTheUsersLocale) {
+TEST_P(QtTexts, AreBulgarianAndLeftToRight) {
     const QtText& t = GetParam();
     const QString shown = QString::fromLatin1(t.where) == QLatin1String("message box")
                               ? messageBoxButton()
                               : menuEntry(t.entry);
     EXPECT_EQ(shown, QString::fromUtf8(t.expected));
+    EXPECT_EQ(window->layoutDirection(), Qt::LeftToRight);
+    EXPECT_EQ(window->List1[0]->layoutDirection(), Qt::LeftToRight);
 }
 
-INSTANTIATE_TEST_SUITE_P(Locales, QtTexts,
-                         ::testing::Values(QtText{"bg_BG", "Text2", 0, "&Отмяна"},
-                                           QtText{"bg_BG", "Text2", 1, "По&втаряне"},
-                                           QtText{"bg_BG", "Text2", 2, "&Изрязване"},
-                                           QtText{"bg_BG", "Text2", 3, "&Копиране"},
-                                           QtText{"bg_BG", "Text2", 4, "&Поставяне"},
-                                           QtText{"bg_BG", "Text2", 5, "Изтриване"},
-                                           QtText{"bg_BG", "Text2", 6, "Избиране на всичко"},
-                                           QtText{"bg_BG", "Text1", 0, "&Копиране"},
-                                           QtText{"bg_BG", "Text1", 1, "Избиране на всичко"},
-                                           QtText{"bg_BG", "message box", 0, "Добре"},
-                                           // Elsewhere Qt speaks the user's language, or English.
-                                           QtText{"en_US", "Text2", 0, "&Undo"},
-                                           QtText{"C", "Text2", 4, "&Paste"},
-                                           QtText{"en_US", "message box", 0, "OK"}));
+INSTANTIATE_TEST_SUITE_P(
+    Locales, QtTexts,
+    ::testing::Values(
+        QtText{"bg_BG", "Text2", 0, "&Отмяна"}, QtText{"bg_BG", "Text2", 1, "По&втаряне"},
+        QtText{"bg_BG", "Text2", 2, "&Изрязване"}, QtText{"bg_BG", "Text2", 3, "&Копиране"},
+        QtText{"bg_BG", "Text2", 4, "&Поставяне"}, QtText{"bg_BG", "Text2", 5, "Изтриване"},
+        QtText{"bg_BG", "Text2", 6, "Избиране на всичко"}, QtText{"bg_BG", "Text1", 0, "&Копиране"},
+        QtText{"bg_BG", "Text1", 1, "Избиране на всичко"},
+        QtText{"bg_BG", "message box", 0, "Добре"}, QtText{"de_DE", "Text2", 0, "&Отмяна"},
+        QtText{"de_DE", "message box", 0, "Добре"}, QtText{"en_US", "Text2", 0, "&Отмяна"},
+        QtText{"C", "Text2", 4, "&Поставяне"}, QtText{"ar_EG", "Text2", 0, "&Отмяна"},
+        QtText{"ar_EG", "message box", 0, "Добре"}, QtText{"fa_IR", "Text1", 0, "&Копиране"},
+        QtText{"he_IL", "message box", 0, "Добре"}));
 
 } // namespace
 } // namespace velmora::test
