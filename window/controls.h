@@ -4,6 +4,8 @@
 #include <QCheckBox>
 #include <QColor>
 #include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
 
 namespace velmora {
 
@@ -50,6 +52,31 @@ protected:
 
 private:
     QColor backColour_;
+};
+
+// A command button. As on the classic desktop, the focused button takes
+// Enter as well as Space; neither button is the window's default, so Enter
+// elsewhere presses nothing.
+class CommandButton : public QPushButton {
+    Q_OBJECT
+
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+// The picture box, which shows that it has the focus by a dotted rectangle
+// over its picture.
+class PictureBox : public QLabel {
+    Q_OBJECT
+
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 };
 
 } // namespace velmora

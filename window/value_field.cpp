@@ -1,11 +1,14 @@
 #include "value_field.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QTimerEvent>
 #include <QValidator>
 
 #include <algorithm>
@@ -130,6 +133,49 @@ void ValueField::changeEvent(QEvent* event) {
     QLineEdit::changeEvent(event);
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
         updateToolTip();
+    if (event->type() == QEvent::ReadOnlyChange)
+        restartLockedCaret();
+}
+
+void ValueField::restartLockedCaret() {
+    lockedCaretShown_ = isReadOnly() && hasFocus();
+    const int flashTime = QApplication::cursorFlashTime();
+    if (lockedCaretShown_ && flashTime > 0)
+        lockedCaretBlink_.start(flashTime / 2, this);
+    else
+        lockedCaretBlink_.stop();
+    update();
+}
+
+void ValueField::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    restartLockedCaret();
+}
+
+void ValueField::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    restartLockedCaret();
+}
+
+void ValueField::timerEvent(QTimerEvent* event) {
+    if (event->timerId() != lockedCaretBlink_.timerId()) {
+        QLineEdit::timerEvent(event);
+        return;
+    }
+    lockedCaretShown_ = !lockedCaretShown_;
+    update();
+}
+
+void ValueField::paintEvent(QPaintEvent* event) {
+    QLineEdit::paintEvent(event);
+    if (!lockedCaretShown_ || !isReadOnly() || !hasFocus())
+        return;
+    // QLineEdit draws no caret in a read-only field; this one is drawn where
+    // its own would be, one pixel wide in the text colour.
+    const QRect caret = cursorRect();
+    QPainter painter(this);
+    painter.fillRect(QRect(caret.center().x(), caret.top(), 1, caret.height()),
+                     palette().color(QPalette::Text));
 }
 
 } // namespace velmora

@@ -4,6 +4,7 @@
 // field's tooltip.
 #pragma once
 
+#include <QBasicTimer>
 #include <QLineEdit>
 #include <QString>
 
@@ -31,10 +32,17 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
+    // A locked field shows a blinking caret while it has the focus, as an
+    // editable one does: the user sees where the focus is.
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
 
 private:
     friend class TypingLimitValidator;
     void updateToolTip();
+    void restartLockedCaret();
     // Runs an undo or redo, which may bring back a text the field held
     // before, whole.
     template <typename Step> void restore(Step step);
@@ -43,6 +51,8 @@ private:
     bool writing_ = false;
     bool restoring_ = false;
     QString lastText_; // the text before the edit in progress
+    QBasicTimer lockedCaretBlink_;
+    bool lockedCaretShown_ = false;
 };
 
 } // namespace velmora

@@ -159,7 +159,7 @@ QPlainTextEdit* makeMultiLineTextBox(const ControlLayout& c, QWidget* container)
 }
 
 QLabel* makePictureBox(const ControlLayout& c, QWidget* container) {
-    auto* picture = new QLabel(container);
+    auto* picture = new PictureBox(container);
     // The classic two-pixel sunken edge; the picture fills the rest exactly.
     picture->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     picture->setMargin(0);
@@ -172,8 +172,9 @@ QLabel* makePictureBox(const ControlLayout& c, QWidget* container) {
 }
 
 QPushButton* makeCommandButton(const ControlLayout& c, QWidget* container) {
-    auto* button = new QPushButton(contentText(c), container);
-    // Neither button is the default or the cancel button: Enter and Escape press neither.
+    auto* button = new CommandButton(contentText(c), container);
+    // Neither button is the default or the cancel button: Enter and Escape
+    // press neither unless it has the focus.
     button->setAutoDefault(false);
     button->setDefault(false);
     button->setFocusPolicy(Qt::StrongFocus);

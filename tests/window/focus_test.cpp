@@ -2,8 +2,11 @@
 // and what the read-only boxes let the user do.
 #include "window_test_support.h"
 
+#include "table_rows.h"
+
 #include <QApplication>
 #include <QClipboard>
+#include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -62,19 +65,73 @@ TEST_F(WindowTest, LabelsFrameMarkersAndSayingNeverTakeTheFocus) {
     }
 }
 
-TEST_F(WindowTest, EnterAndEscapePressNoButton) {
+// Which button a key presses where the focus is: the focused button takes
+// Enter, keypad Enter and Space; elsewhere Enter presses nothing (neither
+// button is the default) and Escape presses nothing anywhere.
+struct KeyPress {
+    const char* name;
+    int focusStop; // index into expectedTabStops
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    int calculateClicks;
+    int clearClicks;
+};
+
+class KeyOnFocusedControl : public WindowTest, public ::testing::WithParamInterface<KeyPress> {};
+
+TEST_P(KeyOnFocusedControl, PressesOnlyTheFocusedButton) {
+    const KeyPress& k = GetParam();
     showActive();
     QSignalSpy calculate(window->Command1[0], &QPushButton::clicked);
     QSignalSpy clear(window->Command1[1], &QPushButton::clicked);
-    for (QWidget* stop : expectedTabStops(*window)) {
+    QWidget* stop = expectedTabStops(*window).at(static_cast<std::size_t>(k.focusStop));
+    stop->setFocus(Qt::TabFocusReason);
+    ASSERT_EQ(QApplication::focusWidget(), stop);
+    QTest::keyClick(stop, k.key, k.modifiers);
+    EXPECT_EQ(calculate.count(), k.calculateClicks);
+    EXPECT_EQ(clear.count(), k.clearClicks);
+    EXPECT_TRUE(window->isVisible()); // Escape does not close the window either
+}
+
+constexpr int kCalculateStop = 7;
+constexpr int kClearStop = 8;
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, KeyOnFocusedControl,
+    ::testing::Values(
+        KeyPress{"ReturnOnCalculate", kCalculateStop, Qt::Key_Return, Qt::NoModifier, 1, 0},
+        KeyPress{"KeypadEnterOnCalculate", kCalculateStop, Qt::Key_Enter, Qt::KeypadModifier, 1, 0},
+        KeyPress{"SpaceOnCalculate", kCalculateStop, Qt::Key_Space, Qt::NoModifier, 1, 0},
+        KeyPress{"ReturnOnClear", kClearStop, Qt::Key_Return, Qt::NoModifier, 0, 1},
+        KeyPress{"KeypadEnterOnClear", kClearStop, Qt::Key_Enter, Qt::KeypadModifier, 0, 1},
+        KeyPress{"CtrlReturnOnCalculate", kCalculateStop, Qt::Key_Return, Qt::ControlModifier, 0,
+                 0},
+        KeyPress{"EscapeOnCalculate", kCalculateStop, Qt::Key_Escape, Qt::NoModifier, 0, 0},
+        KeyPress{"ReturnInAssignment", 0, Qt::Key_Return, Qt::NoModifier, 0, 0},
+        KeyPress{"ReturnInR", 1, Qt::Key_Return, Qt::NoModifier, 0, 0},
+        KeyPress{"KeypadEnterInL", 2, Qt::Key_Enter, Qt::KeypadModifier, 0, 0},
+        KeyPress{"ReturnInLockedH", 3, Qt::Key_Return, Qt::NoModifier, 0, 0},
+        KeyPress{"EscapeInV", 5, Qt::Key_Escape, Qt::NoModifier, 0, 0},
+        KeyPress{"ReturnInList", 6, Qt::Key_Return, Qt::NoModifier, 0, 0},
+        KeyPress{"ReturnOnPicture", 9, Qt::Key_Return, Qt::NoModifier, 0, 0}),
+    RowName{});
+
+// Every Tab stop shows that it has the focus: a caret in a value field,
+// locked or not, a focus rectangle on the buttons, the list and the
+// picture, a caret in the assignment.
+TEST_F(WindowTest, EveryTabStopShowsItHasTheFocus) {
+    showActive();
+    const std::vector<QWidget*> stops = expectedTabStops(*window);
+    for (std::size_t i = 0; i < stops.size(); ++i) {
+        QWidget* stop = stops[i];
+        // The focus elsewhere: on the next stop round the chain.
+        stops[(i + 1) % stops.size()]->setFocus(Qt::TabFocusReason);
+        const QImage without = stop->grab().toImage();
         stop->setFocus(Qt::TabFocusReason);
         ASSERT_EQ(QApplication::focusWidget(), stop);
-        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
-            QTest::keyClick(stop, key);
+        const QImage with = stop->grab().toImage();
+        EXPECT_NE(with, without) << "no sign of the focus on " << describe(stop);
     }
-    EXPECT_EQ(calculate.count(), 0);
-    EXPECT_EQ(clear.count(), 0);
-    EXPECT_TRUE(window->isVisible()); // Escape does not close the window either
 }
 
 TEST_F(WindowTest, LockedValueFieldIgnoresTyping) {
