@@ -1,19 +1,30 @@
 #include "frame_centring.h"
 
 #include <QEvent>
+#include <QRect>
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
 
+#include <algorithm>
+
 namespace velmora {
+
+QPoint centredFramePosition(const QRect& available, QSize frame) {
+    QRect centred({}, frame);
+    centred.moveCenter(available.center());
+    // A frame larger than the screen keeps its top left corner, with the
+    // title bar and its Close button, on the screen.
+    centred.moveTop(std::max(centred.top(), available.top()));
+    centred.moveLeft(std::max(centred.left(), available.left()));
+    return centred.topLeft();
+}
+
 namespace {
 
-// Where the frame's top left corner goes, for a frame of this size.
 QPoint centredPosition(const QWidget* window, QSize frame) {
-    QRect centred({}, frame);
-    if (const QScreen* screen = window->screen())
-        centred.moveCenter(screen->availableGeometry().center());
-    return centred.topLeft();
+    const QScreen* screen = window->screen();
+    return screen != nullptr ? centredFramePosition(screen->availableGeometry(), frame) : QPoint();
 }
 
 QMargins frameMargins(const QWidget* window) {

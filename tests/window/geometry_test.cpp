@@ -1,6 +1,9 @@
 // Every control's place and size in logical pixels, and the window's size.
 #include "window_test_support.h"
 
+#include "frame_centring.h"
+#include "table_rows.h"
+
 #include <QGroupBox>
 #include <QRect>
 #include <QScreen>
@@ -98,6 +101,39 @@ TEST_F(WindowTest, OpensCentredOnTheScreen) {
     EXPECT_LE(std::abs(offset.x()), 1) << offset.x();
     EXPECT_LE(std::abs(offset.y()), 1) << offset.y();
 }
+
+// Where the frame goes on screens of several sizes: centred where it fits;
+// where it does not (a small screen, a large scale factor), its top and left
+// edges stay on the screen, so the title bar and Close can be reached.
+struct FramePlacement {
+    const char* name;
+    QRect available;
+    QSize frame;
+    QPoint expected;
+};
+
+class FramePlacementTest : public ::testing::TestWithParam<FramePlacement> {};
+
+TEST_P(FramePlacementTest, KeepsTheTitleBarOnTheScreen) {
+    const FramePlacement& p = GetParam();
+    EXPECT_EQ(centredFramePosition(p.available, p.frame), p.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Screens, FramePlacementTest,
+    ::testing::Values(
+        FramePlacement{"Fits", QRect(0, 0, 1024, 768), QSize(489, 451), QPoint(267, 158)},
+        FramePlacement{"FitsBelowAPanel", QRect(0, 32, 1024, 736), QSize(489, 451),
+                       QPoint(267, 174)},
+        // 800x600 at a scale of 1.5 is 533x400 logical pixels.
+        FramePlacement{"TallerThanTheScreen", QRect(0, 0, 533, 400), QSize(489, 451),
+                       QPoint(22, 0)},
+        FramePlacement{"TallerThanTheSpaceBelowAPanel", QRect(0, 27, 683, 357), QSize(489, 451),
+                       QPoint(97, 27)},
+        FramePlacement{"WiderThanTheScreen", QRect(0, 0, 400, 700), QSize(489, 451),
+                       QPoint(0, 124)},
+        FramePlacement{"SecondScreen", QRect(1024, 0, 533, 400), QSize(489, 451), QPoint(1046, 0)}),
+    RowName{});
 
 TEST_F(WindowTest, KeepsAPlaceGivenBeforeItIsShown) {
     window->move(10, 20);
