@@ -3,6 +3,7 @@
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 
+#include <array>
 #include <cstdio>
 
 #ifndef VELMORA_VERSION
@@ -17,6 +18,43 @@ const QCommandLineOption kHelp({QStringLiteral("h"), QStringLiteral("help")},
 const QCommandLineOption kVersion({QStringLiteral("v"), QStringLiteral("version")},
                                   QStringLiteral("показва версията и излиза"));
 
+// The options that QApplication and its platform plugins take for
+// themselves, so that anything else can be refused before a display is
+// opened. Not all of them change this window (it keeps its own style and
+// direction); the help promises only those that do.
+struct QtOption {
+    const char* name;
+    bool takesValue;
+};
+constexpr std::array<QtOption, 23> kQtOptions{{
+    {"platform", true},
+    {"platformpluginpath", true},
+    {"platformtheme", true},
+    {"plugin", true},
+    {"qwindowgeometry", true},
+    {"qwindowicon", true},
+    {"qwindowtitle", true},
+    {"reverse", false},
+    {"session", true},
+    {"style", true},
+    {"stylesheet", true},
+    {"widgetcount", false},
+    {"qmljsdebugger", true},
+    {"display", true},
+    {"geometry", true},
+    {"title", true},
+    {"icon", true},
+    {"name", true},
+    {"visual", true},
+    {"nograb", false},
+    {"dograb", false},
+    {"sync", false},
+    {"dialogs", true},
+}};
+
+// The longest piece of an argument that a refusal shows.
+constexpr qsizetype kShownArgumentLength = 40;
+
 // Qt's own help text has English headings; this one is Bulgarian throughout.
 QString helpText() {
     return QStringLiteral("Употреба: velmora [опции]\n"
@@ -26,18 +64,47 @@ QString helpText() {
                           "  -h, --help     %1\n"
                           "  -v, --version  %2\n"
                           "\n"
-                          "Приема и стандартните опции на Qt, например -platform offscreen,\n"
-                          "-style или -reverse (вижте man velmora).\n")
+                          "Приема и опцията на Qt -platform, например -platform offscreen,\n"
+                          "а под X11 и -display ДИСПЛЕЙ (вижте man velmora).\n")
         .arg(kHelp.description(), kVersion.description());
 }
 
-void parse(QCommandLineParser& parser, const QStringList& arguments) {
+enum class QtOptions { Unknown, Known };
+
+void parse(QCommandLineParser& parser, const QStringList& arguments, QtOptions qtOptions) {
     // Qt's options are single-dash words (-platform, -reverse); read as
     // clusters of letters, -reverse would turn on -v.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOption(kHelp);
     parser.addOption(kVersion);
+    if (qtOptions == QtOptions::Known) {
+        for (const QtOption& option : kQtOptions) {
+            const QString name = QString::fromLatin1(option.name);
+            parser.addOption(option.takesValue ? QCommandLineOption(name, {}, name)
+                                               : QCommandLineOption(name));
+        }
+    }
     parser.parse(arguments);
+}
+
+// An argument as a refusal shows it: control characters as \xNN, and no
+// longer than a line, cut between whole characters.
+QString shownArgument(const QString& argument) {
+    QString shown;
+    for (qsizetype i = 0; i < argument.size(); ++i) {
+        const QChar c = argument[i];
+        if (shown.size() >= kShownArgumentLength) {
+            shown += QStringLiteral("…");
+            break;
+        }
+        if (c.category() == QChar::Other_Control)
+            shown += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        else if (c.isHighSurrogate() && i + 1 < argument.size())
+            shown += QStringView(argument).mid(i++, 2);
+        else
+            shown += c;
+    }
+    return shown;
 }
 
 // The argument as typed (with its dashes) that the parser names `name`.
@@ -61,7 +128,7 @@ int deliver(const CommandLineAnswer& answer) {
 
 std::optional<CommandLineAnswer> informationAnswer(const QStringList& arguments) {
     QCommandLineParser parser;
-    parse(parser, arguments);
+    parse(parser, arguments, QtOptions::Known);
     if (parser.isSet(kHelp))
         return CommandLineAnswer{0, helpText(), false};
     if (parser.isSet(kVersion))
@@ -69,32 +136,34 @@ std::optional<CommandLineAnswer> informationAnswer(const QStringList& arguments)
     return std::nullopt;
 }
 
-std::optional<CommandLineAnswer> refusal(const QStringList& arguments) {
+std::optional<CommandLineAnswer> refusal(const QStringList& arguments, bool qtOptionsTaken) {
     QCommandLineParser parser;
-    parse(parser, arguments);
+    parse(parser, arguments, qtOptionsTaken ? QtOptions::Unknown : QtOptions::Known);
     QString problem;
     if (const QStringList unknown = parser.unknownOptionNames(); !unknown.isEmpty())
-        problem =
-            QStringLiteral("непозната опция „%1“").arg(typedOption(arguments, unknown.first()));
+        problem = QStringLiteral("непозната опция „%1“")
+                      .arg(shownArgument(typedOption(arguments, unknown.first())));
     else if (const QStringList extra = parser.positionalArguments(); !extra.isEmpty())
-        problem = QStringLiteral("излишен аргумент „%1“").arg(extra.first());
+        problem = QStringLiteral("излишен аргумент „%1“").arg(shownArgument(extra.first()));
     else
         return std::nullopt;
     return CommandLineAnswer{
         2, QStringLiteral("velmora: %1\nВижте „velmora --help“.\n").arg(problem), true};
 }
 
-std::optional<int> answerInformationOptions(int argc, const char* const argv[]) {
+std::optional<int> answerBeforeStart(int argc, const char* const argv[]) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     if (const auto answer = informationAnswer(arguments))
         return deliver(*answer);
+    if (const auto answer = refusal(arguments, false))
+        return deliver(*answer);
     return std::nullopt;
 }
 
-std::optional<int> refuseUnknownArguments(const QStringList& arguments) {
-    if (const auto answer = refusal(arguments))
+std::optional<int> refuseArgumentsQtLeft(const QStringList& arguments) {
+    if (const auto answer = refusal(arguments, true))
         return deliver(*answer);
     return std::nullopt;
 }

@@ -21,15 +21,16 @@ struct CommandLineAnswer {
 // and are passed over.
 std::optional<CommandLineAnswer> informationAnswer(const QStringList& arguments);
 
-// For the arguments left once QApplication has taken its own (-platform,
-// -style and the others): names an unknown option or a stray argument, with
-// exit code 2.
-std::optional<CommandLineAnswer> refusal(const QStringList& arguments);
+// Names an unknown option or a stray argument, with exit code 2, shortened
+// and with control characters made visible. Before QApplication exists
+// (`qtOptionsTaken` false), Qt's own options (-platform, -display and the
+// others) are passed over; after, whatever Qt did not take is refused.
+std::optional<CommandLineAnswer> refusal(const QStringList& arguments, bool qtOptionsTaken);
 
 // The program's hooks. The first runs before the QApplication exists, so
-// that --help and --version work without a display; both print their answer
-// and return the exit code when the program should end there.
-std::optional<int> answerInformationOptions(int argc, const char* const argv[]);
-std::optional<int> refuseUnknownArguments(const QStringList& arguments);
+// that --help, --version and a refusal need no display; both print their
+// answer and return the exit code when the program should end there.
+std::optional<int> answerBeforeStart(int argc, const char* const argv[]);
+std::optional<int> refuseArgumentsQtLeft(const QStringList& arguments);
 
 } // namespace velmora

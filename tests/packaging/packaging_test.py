@@ -13,6 +13,7 @@
 Every tool is run by name; a missing tool fails the check.
 """
 
+import glob
 import gzip
 import json
 import os
@@ -389,14 +390,42 @@ class CommandLine(unittest.TestCase):
                 self.assertEqual(result.stderr, "")
 
     def test_unknown_options_and_arguments_are_refused(self):
-        for arguments, named in ((("--bogus",), "--bogus"), (("-reverse", "-x"), "-x"),
-                                 (("-platform", "offscreen", "cone.txt"), "cone.txt")):
-            with self.subTest(arguments=arguments):
-                result = self.velmora(*arguments, display=True)
-                self.assertEqual(result.returncode, 2, result.stdout + result.stderr)
+        # Refused before any display is opened, shortened and with control
+        # characters made visible.
+        long_argument = "--" + "a" * 100_000 + "\x1b[2J"
+        for arguments, named, display in (
+                (("--bogus",), "--bogus", True), (("--bogus",), "--bogus", False),
+                (("-reverse", "-x"), "-x", True), (("-reverse", "-x"), "-x", False),
+                (("-platform", "offscreen", "cone.txt"), "cone.txt", True),
+                (("--a\x07\x1b[31m",), "--a\\x07\\x1b[31m", False),
+                ((long_argument,), "--" + "a" * 38 + "…", False)):
+            with self.subTest(arguments=[a[:20] for a in arguments], display=display):
+                result = self.velmora(*arguments, display=display)
+                self.assertEqual(result.returncode, 2, result.stdout + result.stderr[:300])
                 self.assertIn(f"„{named}“", result.stderr)
                 self.assertIn("velmora --help", result.stderr)
+                self.assertLess(len(result.stderr), 200)
                 self.assertEqual(result.stdout, "")
+
+    def test_no_display_is_said_in_one_line(self):
+        line = "velmora: не може да се отвори дисплей, на който да се покаже прозорецът.\n"
+        with tempfile.TemporaryDirectory() as runtime:
+            for name, settings in (
+                    ("no DISPLAY", {}),
+                    ("DISPLAY pointing nowhere", {"DISPLAY": ":79", "XDG_RUNTIME_DIR": runtime}),
+                    ("Wayland with no compositor",
+                     {"QT_QPA_PLATFORM": "wayland", "WAYLAND_DISPLAY": "nowhere",
+                      "XDG_RUNTIME_DIR": runtime})):
+                with self.subTest(name):
+                    env = {k: v for k, v in os.environ.items()
+                           if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+                    env.update(settings)
+                    result = subprocess.run([os.path.abspath(ARGS[0])], capture_output=True, text=True, env=env,
+                                            cwd=runtime, timeout=60)
+                    self.assertEqual(result.returncode, 1, result.stderr)
+                    self.assertEqual(result.stderr, line)
+                    self.assertEqual(result.stdout, "")
+                    self.assertEqual(glob.glob(os.path.join(runtime, "core*")), [])
 
     def test_qt_options_open_the_window(self):
         # Taken by QApplication, they reach no refusal: the window opens and

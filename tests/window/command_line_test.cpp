@@ -3,10 +3,11 @@
 // with Qt's options too.
 #include "command_line.h"
 
+#include "table_rows.h"
+
 #include <gtest/gtest.h>
 
 #include <optional>
-#include <ostream>
 
 namespace velmora::test {
 namespace {
@@ -20,9 +21,6 @@ struct CommandLineCase {
     const char* printed;   // a piece of the text printed
     bool onStandardError;
 };
-void PrintTo(const CommandLineCase& c, std::ostream* out) {
-    *out << c.name;
-}
 
 class CommandLine : public ::testing::TestWithParam<CommandLineCase> {};
 
@@ -32,7 +30,7 @@ TEST_P(CommandLine, AnswersOrRefusesOrOpensTheWindow) {
                                   QString::fromUtf8(c.arguments).split(u' ', Qt::SkipEmptyParts);
     std::optional<CommandLineAnswer> answer = informationAnswer(arguments);
     if (!answer)
-        answer = refusal(arguments);
+        answer = refusal(arguments, false); // as the program asks, before a display opens
     if (c.exitCode == kOpensTheWindow) {
         EXPECT_FALSE(answer.has_value()) << answer->text.toStdString();
         return;
@@ -52,17 +50,26 @@ INSTANTIATE_TEST_SUITE_P(
         CommandLineCase{"NoArguments", "", kOpensTheWindow, "", false},
         CommandLineCase{"Help", "--help", 0, "Употреба: velmora [опции]", false},
         CommandLineCase{"HelpShort", "-h", 0, "-v, --version  показва версията и излиза", false},
-        CommandLineCase{"HelpNamesQtOptions", "--help", 0, "стандартните опции на Qt", false},
+        CommandLineCase{"HelpNamesQtOptions", "--help", 0, "опцията на Qt -platform", false},
         CommandLineCase{"Version", "--version", 0, "Velmora 1.00\n", false},
         CommandLineCase{"VersionShort", "-v", 0, "Velmora 1.00\n", false},
         CommandLineCase{"HelpWinsOverUnknown", "--bogus --help", 0, "Опции:", false},
         CommandLineCase{"UnknownOption", "--bogus", 2, "непозната опция „--bogus“", true},
         CommandLineCase{"UnknownOptionWithValue", "--size=3", 2, "непозната опция „--size“", true},
         // Qt's options are single-dash words: -reverse is no cluster holding -v.
-        CommandLineCase{"SingleDashWordIsOneOption", "-reverse", 2, "непозната опция „-reverse“",
-                        true},
-        CommandLineCase{"StrayArgument", "cone.txt", 2, "излишен аргумент „cone.txt“", true}),
-    [](const ::testing::TestParamInfo<CommandLineCase>& info) { return info.param.name; });
+        CommandLineCase{"SingleDashWordIsOneOption", "-reverse", kOpensTheWindow, "", false},
+        CommandLineCase{"QtOptionWithValue", "-platform offscreen -style Fusion", kOpensTheWindow,
+                        "", false},
+        CommandLineCase{"QtOptionValueIsNoStrayArgument", "-display :0", kOpensTheWindow, "",
+                        false},
+        CommandLineCase{"StrayArgument", "cone.txt", 2, "излишен аргумент „cone.txt“", true},
+        CommandLineCase{"StrayArgumentAfterQtOption", "-platform offscreen cone.txt", 2,
+                        "излишен аргумент „cone.txt“", true},
+        CommandLineCase{"ControlCharactersShown", "--a\x1b[2Jb", 2, "„--a\\x1b[2Jb“", true},
+        CommandLineCase{"LongArgumentShortened",
+                        "конус-конус-конус-конус-конус-конус-конус-конус-конус-конус", 2,
+                        "„конус-конус-конус-конус-конус-конус-кону…“\n", true}),
+    RowName{});
 
 } // namespace
 } // namespace velmora::test
