@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QTextBoundaryFinder>
 #include <QTimerEvent>
 #include <QValidator>
 
@@ -31,33 +32,66 @@ public:
         if (field_->writing_ || field_->restoring_)
             return Acceptable;
         const QString& before = field_->lastText_;
-        // The characters that the edit left of the text before it.
+        if (input.size() <= before.size())
+            return Acceptable; // nothing grew
+        const Edit edit = editOf(before, input, pos);
+        const qsizetype kept = before.size() - edit.replaced;
+        const qsizetype allowed = kept > 0
+                                      ? std::max<qsizetype>(field_->typingLimit_, before.size())
+                                      : field_->typingLimit_;
+        const qsizetype excess = input.size() - allowed;
+        if (excess <= 0)
+            return Acceptable;
+        // Drop what does not fit from the end of the inserted text, never
+        // splitting a character (a surrogate pair, an emoji with its marks).
+        const qsizetype insertedEnd = input.size() - (before.size() - edit.start - edit.replaced);
+        const qsizetype from = wholeCharactersUpTo(
+            input, edit.start, std::max<qsizetype>(edit.start, insertedEnd - excess));
+        input.remove(from, insertedEnd - from);
+        pos = static_cast<int>(from);
+        return input.size() > allowed ? Invalid : Acceptable;
+    }
+
+private:
+    // Where an edit began in the text before it and how many of its
+    // characters it replaced.
+    struct Edit {
+        qsizetype start;
+        qsizetype replaced;
+    };
+
+    // The selection (or the cursor) that the field had before the edit,
+    // where the new text agrees with it; otherwise, for an edit the field
+    // saw no selection for, what the ends of the two texts share.
+    Edit editOf(const QString& before, const QString& input, int pos) const {
+        const qsizetype start = field_->selectionBefore_.start;
+        const qsizetype replaced = field_->selectionBefore_.length;
+        const QStringView old(before);
+        if (start >= 0 && start + replaced <= before.size() &&
+            QStringView(input).startsWith(old.first(start)) &&
+            QStringView(input).endsWith(old.sliced(start + replaced)))
+            return {start, replaced};
         const qsizetype shorter = std::min(before.size(), input.size());
         qsizetype prefix = 0;
-        while (prefix < shorter && before[prefix] == input[prefix])
+        while (prefix < shorter && prefix < pos && before[prefix] == input[prefix])
             ++prefix;
         qsizetype suffix = 0;
         while (suffix < shorter - prefix &&
                before[before.size() - 1 - suffix] == input[input.size() - 1 - suffix])
             ++suffix;
-        const qsizetype kept = prefix + suffix;
-        const qsizetype allowed = kept > 0
-                                      ? std::max<qsizetype>(field_->typingLimit_, before.size())
-                                      : field_->typingLimit_;
-        const qsizetype excess = input.size() - allowed;
-        if (excess > 0) {
-            // The characters just inserted end at the cursor; drop the
-            // ones that do not fit.
-            const qsizetype from = std::max<qsizetype>(prefix, pos - excess);
-            input.remove(from, pos - from);
-            pos = static_cast<int>(from);
-            if (input.size() > allowed)
-                return Invalid;
-        }
-        return Acceptable;
+        return {prefix, before.size() - prefix - suffix};
     }
 
-private:
+    // The last boundary between whole characters of `text` at or before
+    // `end`, and not before `start`.
+    static qsizetype wholeCharactersUpTo(const QString& text, qsizetype start, qsizetype end) {
+        QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, text);
+        characters.setPosition(end);
+        if (!characters.isAtBoundary())
+            characters.toPreviousBoundary();
+        return std::max(start, characters.position());
+    }
+
     ValueField* field_;
 };
 
@@ -67,6 +101,15 @@ ValueField::ValueField(QWidget* parent) : QLineEdit(parent) {
         lastText_ = text;
         updateToolTip();
     });
+    // What an edit will replace: Qt tells selection and cursor changes
+    // after the validator has seen the edit, so these hold the state before
+    // it.
+    auto noteSelection = [this] {
+        selectionBefore_ = hasSelectedText() ? Selection{selectionStart(), selectionLength()}
+                                             : Selection{cursorPosition(), 0};
+    };
+    connect(this, &QLineEdit::selectionChanged, this, noteSelection);
+    connect(this, &QLineEdit::cursorPositionChanged, this, noteSelection);
 }
 
 void ValueField::writeText(const QString& text) {

@@ -51,6 +51,11 @@ private:
     bool writing_ = false;
     bool restoring_ = false;
     QString lastText_; // the text before the edit in progress
+    struct Selection {
+        qsizetype start = 0;
+        qsizetype length = 0;
+    };
+    Selection selectionBefore_; // the selection, or the cursor, before that edit
     QBasicTimer lockedCaretBlink_;
     bool lockedCaretShown_ = false;
 };

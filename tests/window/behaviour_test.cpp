@@ -453,6 +453,23 @@ INSTANTIATE_TEST_SUITE_P(Fields, Editing, ::testing::Values(
              "5.0000000"},
     EditCase{"paste_from_the_context_menu_takes_what_fits", false, 0,
              [](Velmora&, ValueField* f) { chooseFromContextMenu(f, "&Paste"); }, "1234567"},
+    EditCase{"paste_over_the_whole_selected_result_takes_seven", true, 0,
+             [](Velmora&, ValueField* f) {
+                 QApplication::clipboard()->setText(QStringLiteral("37.6991118"));
+                 keys(f, {kCtrl | Qt::Key_A, kCtrl | Qt::Key_V});
+             },
+             "37.6991"},
+    EditCase{"paste_over_part_of_a_result_cannot_grow_it", true, 1,
+             [](Velmora&, ValueField* f) {
+                 keys(f, {Qt::Key_Home, Qt::Key_Right, Qt::Key_Right, Qt::ShiftModifier | Qt::Key_End, kCtrl | Qt::Key_V});
+             },
+             "5.1234567"},
+    EditCase{"paste_keeps_whole_characters", false, 0,
+             [](Velmora&, ValueField* f) {
+                 QApplication::clipboard()->setText(QString::fromUtf8("\U0001F600\U0001F600\U0001F600\U0001F600\U0001F600"));
+                 keys(f, {kCtrl | Qt::Key_V});
+             },
+             "\U0001F600\U0001F600\U0001F600"},
     EditCase{"redo_after_undo_brings_the_edit_back", true, 1,
              [](Velmora&, ValueField* f) {
                  keys(f, {kCtrl | Qt::Key_A, Qt::Key_Delete, kCtrl | Qt::Key_Z, kCtrl | Qt::ShiftModifier | Qt::Key_Z});
