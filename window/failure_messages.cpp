@@ -27,8 +27,8 @@ QString relationOf(int pair, double first, const NumberSettings& settings) {
     if (pair == kSurfaceVolumePair.number) {
         // The largest volume depends on S, so the user is told it in numbers.
         return QStringLiteral("При S = %1 обемът V може да бъде най-много %2.")
-            .arg(shownValue(first, settings),
-                 shownValue(largestVolumeCone(first)[ConeQuantity::V], settings));
+            .arg(shownValueInMessage(first, settings),
+                 shownValueInMessage(largestVolumeCone(first)[ConeQuantity::V], settings));
     }
     for (const PairLimit& limit : kPairLimits)
         if (limit.pair == pair)

@@ -60,4 +60,30 @@ QString shownValue(double value, const NumberSettings& settings) {
     return QString::fromStdString(formatValue(value, settings));
 }
 
+QString shownValueInMessage(double value, const NumberSettings& settings) {
+    const QString shown = shownValue(value, settings);
+    const QString decimal = QString::fromStdString(settings.decimalSeparator);
+    const QString group = QString::fromStdString(settings.groupSeparator);
+    const qsizetype integerEnd = decimal.isEmpty() ? -1 : shown.indexOf(decimal);
+    const qsizetype end = integerEnd < 0 ? shown.size() : integerEnd;
+    qsizetype digitsLeft = 0; // digits of the whole part still to come
+    for (qsizetype i = 0; i < end; ++i)
+        digitsLeft += shown[i].isDigit() ? 1 : 0;
+
+    constexpr QChar kBreak(0x200B);
+    QString breakable;
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        if (i < end && !group.isEmpty() && QStringView(shown).sliced(i).startsWith(group)) {
+            breakable += group + kBreak;
+            i += group.size() - 1;
+            continue;
+        }
+        breakable += shown[i];
+        if (i < end && shown[i].isDigit() && --digitsLeft > 0 && group.isEmpty() &&
+            digitsLeft % 3 == 0)
+            breakable += kBreak;
+    }
+    return breakable;
+}
+
 } // namespace velmora

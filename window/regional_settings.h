@@ -24,4 +24,9 @@ inline NumberSettings userNumberSettings() {
 // `value` as a value field shows it under `settings`.
 QString shownValue(double value, const NumberSettings& settings);
 
+// `value` as a message shows it: as a field does, with a zero-width space
+// after each group of digits, where a long number may wrap to the next line
+// (a no-break space or a comma between digits is no place to break).
+QString shownValueInMessage(double value, const NumberSettings& settings);
+
 } // namespace velmora

@@ -30,8 +30,9 @@ std::optional<UserMessage> secondConeMessage(const ConeValues& first,
         return UserMessage{
             QStringLiteral("Два конуса"),
             QStringLiteral("Има и втори конус със същите S и V:\nR = %1\nL = %2\nH = %3")
-                .arg(shownValue(other[Q::R], settings), shownValue(other[Q::L], settings),
-                     shownValue(other[Q::H], settings))};
+                .arg(shownValueInMessage(other[Q::R], settings),
+                     shownValueInMessage(other[Q::L], settings),
+                     shownValueInMessage(other[Q::H], settings))};
     }
     return std::nullopt;
 }

@@ -300,7 +300,14 @@ INSTANTIATE_TEST_SUITE_P(
         NoConeCase{"overflow", 0, "1e200", "2e200", "твърде големи или твърде малки"},
         NoConeCase{"underflow", 3, "1e-200", "1", "твърде големи или твърде малки"},
         NoConeCase{"infinite", 1, "1e999", "1", "твърде големи или твърде малки"},
-        NoConeCase{"SV_overflow", 8, "1e200", "1", "твърде големи или твърде малки"}),
+        NoConeCase{"SV_overflow", 8, "1e200", "1", "твърде големи или твърде малки"},
+        // Long numbers are shown whole, wrapped inside the box.
+        NoConeCase{"SV_huge_values_shown_whole", 8, "1e100", "1e150",
+                   "При S = 1000000000000000015902891109759918046836080856394528138978132755774"
+                   "7838772170381060813469985856815104.0000000 обемът V може да бъде най-много "
+                   "1166750150898516144074067244753445102146115873159643949402825278474215676"
+                   "1736771932719563819771702870903763419577262910808207090814277653217529351"
+                   "3728.0000000."}),
     RowName{});
 
 TEST_F(BehaviourTest, FailingConeAfterAResultKeepsTheOldResultsBesideTheNewValues) {

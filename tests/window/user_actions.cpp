@@ -1,11 +1,14 @@
 #include "user_actions.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <gtest/gtest.h>
 
 namespace velmora::test {
 
@@ -55,7 +58,18 @@ QString UserActions::closeMessageDuring(const std::function<void()>& action) {
     timer.setSingleShot(true);
     QObject::connect(&timer, &QTimer::timeout, [&text] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            text = box->text();
+            // What a reader reads: without the places where a line may break.
+            text = box->text().remove(QChar(0x200B));
+            // Every character shows: no word is wider than the label, no
+            // line is cut off below it, and the box fits on the screen.
+            const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+            EXPECT_NE(label, nullptr);
+            if (label != nullptr) {
+                EXPECT_LE(label->minimumSizeHint().width(), label->width()) << text.toStdString();
+                EXPECT_LE(label->heightForWidth(label->width()), label->height());
+            }
+            EXPECT_TRUE(box->screen()->availableGeometry().contains(box->frameGeometry()))
+                << text.toStdString();
             box->accept();
         }
     });
