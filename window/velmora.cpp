@@ -1,7 +1,7 @@
 #include "velmora.h"
 
 #include "accessible_texts.h"
-#include "application_setup.h"
+#include "appearance.h"
 #include "controls.h"
 #include "fixed_texts.h"
 #include "frame_centring.h"

@@ -1,6 +1,6 @@
 // The two pictures that the program carries as resources: their file formats,
 // sizes, and that Qt reads them.
-#include "application_setup.h"
+#include "appearance.h"
 #include "window_test_support.h"
 
 #include <QBuffer>

@@ -1,11 +1,9 @@
-// What the program sets on its QApplication before it builds the window. The
-// tests call the same function, so they see the window as the program does.
+// How the window looks beyond its layout table: its one font and the
+// pictures it carries as Qt resources.
 #pragma once
 
 #include <QFont>
 #include <QString>
-
-class QApplication;
 
 namespace velmora {
 
@@ -17,9 +15,5 @@ inline const QString kWindowIconResource = QStringLiteral(":/velmora/window-icon
 // regular, falling back to the metric-compatible Liberation Serif, then to any
 // serif face with Cyrillic.
 QFont windowFont();
-
-// Sets the application's name, version, style, font and icon, and installs
-// Qt's own translation for the default locale (the user's).
-void configureApplication(QApplication& app);
 
 } // namespace velmora
