@@ -304,7 +304,9 @@ INSTANTIATE_TEST_SUITE_P(
         NoConeCase{"overflow", 0, "1e200", "2e200", "твърде големи или твърде малки"},
         NoConeCase{"underflow", 3, "1e-200", "1", "твърде големи или твърде малки"},
         NoConeCase{"infinite", 1, "1e999", "1", "твърде големи или твърде малки"},
-        NoConeCase{"SV_overflow", 8, "1e200", "1", "твърде големи или твърде малки"}),
+        // No cone of that S holds that V, though 9·V² leaves the double range.
+        NoConeCase{"SV_V_beyond_every_cone", 8, "1", "1e200",
+                   "обемът V може да бъде най-много 0.1166750."}),
     RowName{});
 
 TEST_F(BehaviourTest, FailingConeAfterAResultKeepsTheOldResultsBesideTheNewValues) {
