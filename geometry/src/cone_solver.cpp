@@ -1,7 +1,7 @@
 #include "velmora/cone_solver.h"
 
 #include "checked_arithmetic.h"
-#include "surface_volume_cubic.h"
+#include "surface_volume_cones.h"
 #include "velmora/constants.h"
 
 #include <cmath>
@@ -98,12 +98,6 @@ constexpr Formula kFormulas[] = {
     },
 };
 
-// The rest of a surface-and-volume cone once its radius is known.
-void completeFromRadius(CheckedArithmetic& c, ConeValues& v) {
-    v[Q::H] = c.divide(3 * v[Q::V], (kPi * v[Q::R]) * v[Q::R]);
-    v[Q::L] = hypotenuse(c, v[Q::H], v[Q::R]);
-}
-
 bool allFinite(const ConeValues& v) {
     for (double x : v.bySlot)
         if (!std::isfinite(x))
@@ -147,23 +141,12 @@ Candidates candidates(int pairNumber, double first, double second) {
         return {SolveFailure::None, {r.values}};
     }
 
-    const double s = first, v = second;
-    if (!std::isfinite((-s) * s) || !std::isfinite((9 * v) * v))
-        return {SolveFailure::Overflow, {}};
-    Candidates out;
-    for (double x : detail::surfaceVolumeRadiusSquares(s, v)) {
-        CheckedArithmetic c;
-        ConeValues cone = given;
-        cone[Q::R] = c.root(x);
-        completeFromRadius(c, cone);
-        const SolveResult r = finish(c, cone);
-        if (r.ok())
-            out.cones.push_back(r.values);
-        else if (out.failure == SolveFailure::None)
-            out.failure = r.failure;
-    }
-    if (out.cones.empty() && out.failure == SolveFailure::None)
-        out.failure = SolveFailure::NoCone;
+    // A cone whose values leave the double range (the needle of a tiny V)
+    // is not one that can be shown; the other one always can.
+    Candidates out{SolveFailure::NoCone, {}};
+    for (const ConeValues& cone : detail::surfaceVolumeCones(first, second))
+        if (allFinite(cone))
+            out.cones.push_back(cone);
     if (!out.cones.empty())
         out.failure = SolveFailure::None;
     return out;
@@ -180,17 +163,6 @@ SolveResult ConeSolver::solve(int pair, double first, double second) const {
 
 std::vector<ConeValues> ConeSolver::solveAll(int pair, double first, double second) const {
     return candidates(pair, first, second).cones;
-}
-
-ConeValues largestVolumeCone(double surface) {
-    // S = π·R·L with L = √3·R there, so R² = S / (π·√3).
-    ConeValues v;
-    v[Q::S] = surface;
-    v[Q::R] = std::sqrt(surface / (kPi * std::sqrt(3.0)));
-    v[Q::H] = std::sqrt(2.0) * v[Q::R];
-    v[Q::L] = std::sqrt(v[Q::H] * v[Q::H] + v[Q::R] * v[Q::R]);
-    v[Q::V] = (((kPi * v[Q::R]) * v[Q::R]) * v[Q::H]) / 3;
-    return v;
 }
 
 } // namespace velmora

@@ -7,9 +7,12 @@
 
 namespace velmora::detail {
 
-// Grouping is on when there is a separator and a usable group size.
+// Grouping is on when there is a separator that differs from the decimal
+// one and a usable group size: "1,234,5" with a comma for both could not be
+// read back.
 inline bool groupsDigits(const NumberSettings& s) {
-    return !s.groupSeparator.empty() && s.primaryGroupSize > 0;
+    return !s.groupSeparator.empty() && s.groupSeparator != s.decimalSeparator &&
+           s.primaryGroupSize > 0;
 }
 
 // Digits in the group `index` places left of the decimal separator (0 is
@@ -20,14 +23,23 @@ inline int groupSize(const NumberSettings& s, int index) {
     return s.secondaryGroupSize;
 }
 
-// Whether the group separator is a kind of space (a no-break, narrow
-// no-break, thin, figure or plain space, in UTF-8). Then a plain space typed
-// between digit groups stands for it: nobody types a no-break space.
-inline bool groupsWithASpace(const NumberSettings& s) {
-    for (std::string_view space : {" ", "\u00a0", "\u202f", "\u2009", "\u2007"})
-        if (s.groupSeparator == space)
-            return true;
-    return false;
+// What a user types for a group separator that no keyboard has: a plain
+// space for a kind of space (a no-break, narrow no-break, thin or figure
+// space), a plain apostrophe for a kind of apostrophe (the right single
+// quotation mark of Swiss settings). Empty when the separator is typed as
+// it is.
+inline std::string_view typedGroupSeparator(const NumberSettings& s) {
+    struct Stand {
+        std::string_view separator, typed;
+    };
+    static constexpr Stand stands[] = {
+        {"\u00a0", " "}, {"\u202f", " "}, {"\u2009", " "},
+        {"\u2007", " "}, {"\u2019", "'"}, {"\u02bc", "'"},
+    };
+    for (const Stand& stand : stands)
+        if (s.groupSeparator == stand.separator)
+            return stand.typed;
+    return {};
 }
 
 } // namespace velmora::detail

@@ -50,24 +50,31 @@ private:
     std::size_t pos_ = 0;
 };
 
-// Reads digits written in the settings' grouped form ("1 234 567," with
-// the decimal separator following; a plain space where the separator is a
-// kind of space) and returns them without separators.
-// Leaves the reader where it was and returns nothing unless every group
-// after the first has its exact size and the decimal separator follows:
-// "2,5" in a point locale is the number 2 followed by text.
+// Reads digits written in the settings' grouped form ("1 234 567", or the
+// plain space or apostrophe a user types for the separator) and returns them
+// without separators. A separator belongs to the number only where a digit
+// follows it. Leaves the reader where it was and returns nothing unless the
+// groups are well formed: a first group of one to a group's size digits, not
+// beginning with 0, and every later group of its exact size. So "2,5",
+// "1,2345" and "0,123" in a point locale are the number before the comma
+// followed by text, while "1,234" is 1234 with or without decimals.
 std::optional<std::string> takeGroupedInteger(Reader& in, const NumberSettings& s) {
-    if (!detail::groupsDigits(s) || s.groupSeparator == s.decimalSeparator)
+    if (!detail::groupsDigits(s))
         return std::nullopt;
     const std::size_t start = in.position();
-    const bool spaceToo = detail::groupsWithASpace(s);
-    auto takeSeparator = [&] { return in.take(s.groupSeparator) || (spaceToo && in.take(" ")); };
+    const std::string_view typed = detail::typedGroupSeparator(s);
+    auto takeSeparator = [&] {
+        const std::size_t before = in.position();
+        if ((in.take(s.groupSeparator) || in.take(typed)) && isDigit(in.peek()))
+            return true;
+        in.moveTo(before);
+        return false;
+    };
     std::vector<std::string_view> groups{in.digits()};
-    while (!groups.back().empty() && takeSeparator())
+    while (takeSeparator())
         groups.push_back(in.digits());
 
-    const bool followedByDecimal = in.take(s.decimalSeparator);
-    bool wellFormed = groups.size() >= 2 && followedByDecimal && !groups.front().empty();
+    bool wellFormed = groups.size() >= 2 && !groups.front().empty() && groups.front()[0] != '0';
     for (std::size_t i = 0; wellFormed && i < groups.size(); ++i) {
         const int index = static_cast<int>(groups.size() - 1 - i); // from the right
         const auto size = static_cast<std::size_t>(detail::groupSize(s, index));
@@ -77,7 +84,6 @@ std::optional<std::string> takeGroupedInteger(Reader& in, const NumberSettings& 
         in.moveTo(start);
         return std::nullopt;
     }
-    in.moveTo(in.position() - s.decimalSeparator.size()); // the caller reads it
     std::string joined;
     for (auto g : groups)
         joined += g;

@@ -100,7 +100,7 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"3 V overflows", 3, 1, 1e308, SolveFailure::Overflow},
         FailureCase{"H^4 overflows", 6, 1e200, 1, SolveFailure::Overflow},
         FailureCase{"H V radius overflows", 7, 1e-300, 1e300, SolveFailure::Overflow},
-        FailureCase{"S squared overflows", 8, 1e200, 1, SolveFailure::Overflow},
+        FailureCase{"V beyond every cone of S", 8, 1, 1e200, SolveFailure::NoCone},
         FailureCase{"pi R R underflows", 3, 1e-200, 1, SolveFailure::DivisorUnderflow},
         FailureCase{"infinite given", 0, kInf, 1, SolveFailure::OutOfRange},
         FailureCase{"NaN given", 1, 1, kNaN, SolveFailure::OutOfRange},

@@ -24,6 +24,8 @@ inline const std::vector<NamedSettings>& sampleLocales() {
         {"hi_IN", {".", ",", 3, 2, "-", ""}},
         {"accounting", {".", ",", 3, 3, "(", ")"}},
         {"minus_sign", {",", "'", 3, 3, "\u2212", ""}},
+        {"de_CH", {".", "\u2019", 3, 3, "-", ""}},
+        {"same_separators", {",", ",", 3, 3, "-", ""}},
     };
     return locales;
 }

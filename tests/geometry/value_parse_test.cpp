@@ -63,9 +63,9 @@ INSTANTIATE_TEST_SUITE_P(
     Regional, ParseTable,
     ::testing::Values(
         ParseCase{"bg_BG", "47,1238898", 47.1238898}, ParseCase{"bg_BG", "47.1238898", 47.1238898},
-        ParseCase{"bg_BG", "1\u00a0234,5000000", 1234.5}, ParseCase{"bg_BG", "1\u00a0234", 1},
+        ParseCase{"bg_BG", "1\u00a0234,5000000", 1234.5}, ParseCase{"bg_BG", "1\u00a0234", 1234},
         ParseCase{"bg_BG", "2,5", 2.5}, ParseCase{"de_DE", "1.234,0000000", 1234},
-        ParseCase{"de_DE", "1.5", 1.5}, ParseCase{"de_DE", "1.234", 1.234},
+        ParseCase{"de_DE", "1.5", 1.5}, ParseCase{"de_DE", "1.234", 1234},
         ParseCase{"de_DE", "1.23,5", 1.23}, ParseCase{"de_DE", "12.345.678,5", 12345678.5},
         ParseCase{"de_DE", "1234.567,5", 1234.567}, ParseCase{"en_US", "1,234.5", 1234.5},
         ParseCase{"en_US", "1,234,567.25", 1234567.25}, ParseCase{"en_US", "1,23.5", 1},
@@ -75,9 +75,33 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"minus_sign", "-5,5", -5.5}, ParseCase{"fr_FR", "1\u202f000,25", 1000.25},
         // A plain space typed where the separator is a kind of space.
         ParseCase{"bg_BG", "1 234,5", 1234.5}, ParseCase{"bg_BG", "1 234\u00a0567,5", 1234567.5},
-        ParseCase{"bg_BG", "12 34,5", 12}, ParseCase{"bg_BG", "1 234", 1},
+        ParseCase{"bg_BG", "12 34,5", 12}, ParseCase{"bg_BG", "1 234", 1234},
         ParseCase{"fr_FR", "1 000,25", 1000.25}, ParseCase{"de_DE", "1 234,5", 1},
-        ParseCase{"en_US", "1 234.5", 1}));
+        ParseCase{"en_US", "1 234.5", 1},
+        // Whole numbers grouped as the locale groups digits, without decimals.
+        ParseCase{"bg_BG", "3 000", 3000}, ParseCase{"bg_BG", "12 345", 12345},
+        ParseCase{"bg_BG", "1 234 567", 1234567}, ParseCase{"bg_BG", "3 ", 3},
+        ParseCase{"bg_BG", "3 000 ", 3000}, ParseCase{"bg_BG", "0 123", 0},
+        ParseCase{"en_US", "1,234", 1234}, ParseCase{"en_US", "2,500", 2500},
+        ParseCase{"en_US", "-1,234", -1234}, ParseCase{"en_US", "1,234,567", 1234567},
+        ParseCase{"en_US", "1,234,", 1234}, ParseCase{"en_US", "1,234abc", 1234},
+        ParseCase{"en_US", "1,234e3", 1234000}, ParseCase{"en_US", "1,234.", 1234},
+        ParseCase{"de_DE", "12.345.678", 12345678}, ParseCase{"accounting", "(1,234)", -1234},
+        ParseCase{"hi_IN", "1,23,456", 123456}, ParseCase{"hi_IN", "12,34,567", 1234567},
+        // Groups that are not the locale's: the number ends at the separator.
+        ParseCase{"en_US", "1,2345", 1}, ParseCase{"en_US", "1,234,5", 1},
+        ParseCase{"en_US", "12,34", 12}, ParseCase{"en_US", "0,123", 0},
+        ParseCase{"en_US", "00,123", 0}, ParseCase{"en_US", "1,,234", 1},
+        ParseCase{"en_US", "1, 234", 1}, ParseCase{"hi_IN", "123,456", 123},
+        ParseCase{"hi_IN", "1,234,567", 1}, ParseCase{"de_DE", "1.234.5", 1.234},
+        // A plain apostrophe typed where the separator is a kind of apostrophe.
+        ParseCase{"de_CH", "1'234.5", 1234.5}, ParseCase{"de_CH", "1\u2019234.5", 1234.5},
+        ParseCase{"de_CH", "1'234", 1234}, ParseCase{"de_CH", "12'345'678.25", 12345678.25},
+        ParseCase{"de_CH", "1'23", 1}, ParseCase{"de_CH", "1 234", 1},
+        ParseCase{"en_US", "1'234", 1},
+        // One character for both separators: it can only be the decimal one.
+        ParseCase{"same_separators", "1,234", 1.234},
+        ParseCase{"same_separators", "1,234,5", 1.234}));
 
 // Arbitrary bytes never crash or hang the reader, and whatever it reads
 // is a number (not NaN).

@@ -186,6 +186,10 @@ INSTANTIATE_TEST_SUITE_P(KnownCones, Calculating, ::testing::Values(
     CalculationCase{"bg_BG_plain_space_groups", bulgarianSettings, 0, "1 234,5", "2000",
                     {"1\u00a0234,5000000", "2\u00a0000,0000000", "1\u00a0573,5341591",
                      "7\u00a0756\u00a0592,2617132", "2\u00a0511\u00a0232\u00a0838,0486436"}},
+    // A whole number typed with its groups, as Bulgarians write three thousand.
+    CalculationCase{"bg_BG_grouped_whole_numbers", bulgarianSettings, 0, "3 000", "5 000",
+                    {"3\u00a0000,0000000", "5\u00a0000,0000000", "4\u00a0000,0000000",
+                     "47\u00a0123\u00a0889,8038469", "37\u00a0699\u00a0111\u00a0843,0774765"}},
     CalculationCase{"bg_BG_long_results", bulgarianSettings, 1, "9999999", "9999999",
                     {"9\u00a0999\u00a0999,0000000", "14\u00a0142\u00a0134,2095174",
                      "9\u00a0999\u00a0999,0000000", "444\u00a0288\u00a0204\u00a0958\u00a0181,8750000",
@@ -300,14 +304,16 @@ INSTANTIATE_TEST_SUITE_P(
         NoConeCase{"overflow", 0, "1e200", "2e200", "твърде големи или твърде малки"},
         NoConeCase{"underflow", 3, "1e-200", "1", "твърде големи или твърде малки"},
         NoConeCase{"infinite", 1, "1e999", "1", "твърде големи или твърде малки"},
-        NoConeCase{"SV_overflow", 8, "1e200", "1", "твърде големи или твърде малки"},
         // Long numbers are shown whole, wrapped inside the box.
         NoConeCase{"SV_huge_values_shown_whole", 8, "1e100", "1e150",
                    "При S = 1000000000000000015902891109759918046836080856394528138978132755774"
                    "7838772170381060813469985856815104.0000000 обемът V може да бъде най-много "
                    "1166750150898516144074067244753445102146115873159643949402825278474215676"
                    "1736771932719563819771702870903763419577262910808207090814277653217529351"
-                   "3728.0000000."}),
+                   "3728.0000000."},
+        // No cone of that S holds that V, though 9·V² leaves the double range.
+        NoConeCase{"SV_V_beyond_every_cone", 8, "1", "1e200",
+                   "обемът V може да бъде най-много 0.1166750."}),
     RowName{});
 
 TEST_F(BehaviourTest, FailingConeAfterAResultKeepsTheOldResultsBesideTheNewValues) {

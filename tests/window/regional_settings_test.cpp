@@ -43,6 +43,11 @@ TEST_P(SettingsOfLocale, AreReadOffQLocale) {
     EXPECT_EQ(s.negativeSuffix, GetParam().expected.negativeSuffix);
     EXPECT_EQ(formatValue(47123.5, s), GetParam().fortySevenThousand);
     EXPECT_EQ(parseValue(GetParam().fortySevenThousand, s), 47123.5);
+    // A whole number written the locale's way, without decimals, reads whole.
+    if (!GetParam().qtGroups) {
+        const std::string whole = locale.toString(12345678).toStdString();
+        EXPECT_EQ(parseValue(whole, s), 12345678) << whole;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

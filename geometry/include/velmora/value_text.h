@@ -12,10 +12,11 @@ namespace velmora {
 // are skipped; a sign, digits, a decimal point and an exponent (when a digit
 // follows the E) are read, and reading stops at the first character that
 // cannot continue the number. A point always separates decimals; the
-// settings' own decimal separator does too, and their group separator is
-// skipped between well-formed digit groups, so that whatever formatValue
-// writes reads back. Beyond the double range gives an infinity of the
-// number's sign; too small for a double gives 0.
+// settings' own decimal separator does too, and their group separator (or
+// the plain space or apostrophe typed for it) is skipped between digit
+// groups of the settings' sizes, with or without decimals: "1 234" is 1234,
+// and whatever formatValue writes reads back. Beyond the double range gives
+// an infinity of the number's sign; too small for a double gives 0.
 double parseValue(std::string_view text, const NumberSettings& settings = {});
 
 // `value` in fixed point with exactly seven decimals, correctly rounded,
