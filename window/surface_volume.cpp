@@ -2,39 +2,50 @@
 
 #include "regional_settings.h"
 
-#include <QString>
-
 #include <cmath>
 
 namespace velmora::surface_volume {
+namespace {
+
+using Q = ConeQuantity;
+
 std::optional<ConeValues> coneAtShownLargestVolume(double surface, double volume,
                                                    const NumberSettings& settings) {
     ConeValues top = largestVolumeCone(surface);
-    const double largest = top[ConeQuantity::V];
+    const double largest = top[Q::V];
     if (!std::isfinite(largest) || shownValue(volume, settings) != shownValue(largest, settings))
         return std::nullopt;
-    top[ConeQuantity::V] = volume;
+    top[Q::V] = volume; // S and V come back as given
     return top;
 }
 
-std::optional<UserMessage> secondConeMessage(const ConeValues& first,
-                                             const NumberSettings& settings) {
-    using Q = ConeQuantity;
+std::optional<UserMessage> secondCone(const ConeValues& first, const NumberSettings& settings) {
     for (const ConeValues& other :
          ConeSolver{}.solveAll(kSurfaceVolumePair.number, first[Q::S], first[Q::V])) {
         bool differs = false;
         for (Q q : {Q::R, Q::L, Q::H})
             differs = differs || shownValue(other[q], settings) != shownValue(first[q], settings);
-        if (!differs)
-            continue;
-        return UserMessage{
-            QStringLiteral("Два конуса"),
-            QStringLiteral("Има и втори конус със същите S и V:\nR = %1\nL = %2\nH = %3")
-                .arg(shownValueInMessage(other[Q::R], settings),
-                     shownValueInMessage(other[Q::L], settings),
-                     shownValueInMessage(other[Q::H], settings))};
+        if (differs)
+            return secondConeMessage(shownValueInMessage(other[Q::R], settings),
+                                     shownValueInMessage(other[Q::L], settings),
+                                     shownValueInMessage(other[Q::H], settings));
     }
     return std::nullopt;
+}
+
+} // namespace
+
+CalculationAnswer answer(double surface, double volume, const NumberSettings& settings) {
+    const SolveResult result = ConeSolver{}.solve(kSurfaceVolumePair.number, surface, volume);
+    if (result.ok())
+        return {result.values, secondCone(result.values, settings)};
+    if (auto top = coneAtShownLargestVolume(surface, volume, settings))
+        return {top, std::nullopt};
+    if (result.failure == SolveFailure::NoCone)
+        return {std::nullopt, largestVolumeMessage(
+                                  shownValueInMessage(surface, settings),
+                                  shownValueInMessage(largestVolumeCone(surface)[Q::V], settings))};
+    return {std::nullopt, failureMessage(kSurfaceVolumePair, result.failure)};
 }
 
 } // namespace velmora::surface_volume

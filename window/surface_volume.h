@@ -1,26 +1,18 @@
 // With S and V given there may be two cones, or one at the largest volume
-// that S allows: what the window makes of that.
+// that S allows, or none: what the window writes and tells of them.
 #pragma once
 
-#include "failure_messages.h"
+#include "calculation.h"
 
-#include "velmora/cone_solver.h"
 #include "velmora/number_settings.h"
-
-#include <optional>
 
 namespace velmora::surface_volume {
 
-// The cone of the largest volume for `surface`, where `volume` is that
-// volume as the fields show numbers: a value typed from the no-cone message,
-// or written there by an earlier calculation, is that cone and not "no cone".
-// S and V come back as given.
-std::optional<ConeValues> coneAtShownLargestVolume(double surface, double volume,
-                                                   const NumberSettings& settings);
-
-// The message about a second cone with the S and V of `shown`, where there
-// is one and the fields would show it differently.
-std::optional<UserMessage> secondConeMessage(const ConeValues& shown,
-                                             const NumberSettings& settings);
+// The cone with the larger radius is written, and a second cone that the
+// fields would show differently is told. A V that shows as the largest
+// volume for S (typed from the no-cone message, or written there by an
+// earlier calculation) is that one cone, not "no cone"; otherwise a V above
+// it is told with the largest volume.
+CalculationAnswer answer(double surface, double volume, const NumberSettings& settings);
 
 } // namespace velmora::surface_volume

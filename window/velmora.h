@@ -2,8 +2,8 @@
 // colours and pictures, built from the tables of layout_table.h.
 #pragma once
 
-#include "failure_messages.h"
 #include "layout_table.h"
+#include "messages.h"
 #include "value_field.h"
 
 #include "velmora/number_settings.h"
@@ -75,7 +75,7 @@ private:
 
     void applyAccessibleTexts();
     void connectEvents();
-    void tell(QMessageBox::Icon icon, const UserMessage& message);
+    void tell(const UserMessage& message);
 
     // Every control, in the order of layout::kControls.
     std::array<QWidget*, layout::kControls.size()> controls_{};

@@ -3,11 +3,10 @@
 // write them.
 #include "velmora.h"
 
+#include "calculation.h"
 #include "regional_settings.h"
 #include "screen_reader.h"
-#include "surface_volume.h"
 
-#include "velmora/cone_solver.h"
 #include "velmora/value_text.h"
 
 #include <QCheckBox>
@@ -92,47 +91,33 @@ void Velmora::ClearValues() {
 }
 
 void Velmora::CalculateCone() {
-    const int n = List1[0]->currentRow();
     const NumberSettings settings = numberSettings_();
     auto valueOf = [&](ConeQuantity q) {
         return parseValue(Text2[slot(q)]->text().toStdString(), settings);
     };
 
     // Every given value must be greater than 0; otherwise nothing happens.
-    bool accepted = true;
     for (const QuantityInfo& q : kQuantities)
         if (Check1[slot(q.quantity)]->isChecked() && !(valueOf(q.quantity) > 0))
-            accepted = false;
-    if (!accepted)
-        return;
-
-    const std::optional<GivenPair> pair = findPair(n);
+            return;
+    const std::optional<GivenPair> pair = findPair(List1[0]->currentRow());
     if (!pair)
         return;
-    const bool surfaceVolume = pair->number == kSurfaceVolumePair.number;
-    const double first = valueOf(pair->first);
-    const double second = valueOf(pair->second);
-    SolveResult result = ConeSolver{}.solve(pair->number, first, second);
-    if (!result.ok() && surfaceVolume) {
-        if (auto top = surface_volume::coneAtShownLargestVolume(first, second, settings))
-            result = {SolveFailure::None, *top};
+
+    const CalculationAnswer answer =
+        answerCalculation(*pair, valueOf(pair->first), valueOf(pair->second), settings);
+    // A failed calculation leaves the fields as they are; the user learns why.
+    if (answer.cone) {
+        for (const QuantityInfo& q : kQuantities)
+            Text2[slot(q.quantity)]->writeText(shownValue((*answer.cone)[q.quantity], settings));
+        screen_reader::announceValues(this, Text2);
     }
-    if (!result.ok()) {
-        // The fields keep what they show; the user learns why.
-        tell(QMessageBox::Warning, failureMessage(pair->number, result.failure, first, settings));
-        return;
-    }
-    for (const QuantityInfo& q : kQuantities)
-        Text2[slot(q.quantity)]->writeText(shownValue(result.values[q.quantity], settings));
-    screen_reader::announceValues(this, Text2);
-    if (surfaceVolume) {
-        if (auto other = surface_volume::secondConeMessage(result.values, settings))
-            tell(QMessageBox::Information, *other);
-    }
+    if (answer.message)
+        tell(*answer.message);
 }
 
-void Velmora::tell(QMessageBox::Icon icon, const UserMessage& message) {
-    QMessageBox box(icon, message.title, message.text, QMessageBox::Ok, this);
+void Velmora::tell(const UserMessage& message) {
+    QMessageBox box(message.icon, message.title, message.text, QMessageBox::Ok, this);
     box.setPalette(palette()); // a dialog takes the application's colours, not its parent's
     box.exec();
 }
