@@ -4,11 +4,10 @@
 #include "appearance.h"
 #include "controls.h"
 #include "fixed_texts.h"
-#include "frame_centring.h"
 #include "qt_text.h"
 #include "regional_settings.h"
 #include "screen_reader.h"
-#include "wayland_window_state.h"
+#include "window_placement.h"
 
 #include <velmora/cone_quantity.h>
 
@@ -181,19 +180,27 @@ QPushButton* makeCommandButton(const ControlLayout& c, QWidget* container) {
     return button;
 }
 
-// The maker of each ControlKind, in the enumeration's order.
-using ControlMaker = QWidget* (*)(const ControlLayout&, QWidget*);
-constexpr std::array<ControlMaker, 8> kMakers{
-    [](const ControlLayout& c, QWidget* p) -> QWidget* { return makeLabel(c, p); },
-    [](const ControlLayout& c, QWidget* p) -> QWidget* { return makeListBox(c, p); },
-    [](const ControlLayout& c, QWidget* p) -> QWidget* { return makeFrame(c, p); },
-    [](const ControlLayout& c, QWidget* p) -> QWidget* { return makeCheckBox(c, p); },
-    [](const ControlLayout& c, QWidget* p) -> QWidget* { return makeTextBox(c, p); },
-    [](const ControlLayout& c, QWidget* p) -> QWidget* { return makeMultiLineTextBox(c, p); },
-    [](const ControlLayout& c, QWidget* p) -> QWidget* { return makePictureBox(c, p); },
-    [](const ControlLayout& c, QWidget* p) -> QWidget* { return makeCommandButton(c, p); },
-};
-static_assert(static_cast<std::size_t>(ControlKind::CommandButton) + 1 == kMakers.size());
+QWidget* makeControl(const ControlLayout& c, QWidget* container) {
+    switch (c.kind) {
+    case ControlKind::Label:
+        return makeLabel(c, container);
+    case ControlKind::ListBox:
+        return makeListBox(c, container);
+    case ControlKind::Frame:
+        return makeFrame(c, container);
+    case ControlKind::CheckBox:
+        return makeCheckBox(c, container);
+    case ControlKind::TextBox:
+        return makeTextBox(c, container);
+    case ControlKind::MultiLineTextBox:
+        return makeMultiLineTextBox(c, container);
+    case ControlKind::PictureBox:
+        return makePictureBox(c, container);
+    case ControlKind::CommandButton:
+        return makeCommandButton(c, container);
+    }
+    return nullptr; // not reached: every kind has its case, as -Wswitch checks
+}
 
 } // namespace
 
@@ -249,7 +256,7 @@ void Velmora::applyAccessibleTexts() {
 }
 
 QWidget* Velmora::createControl(const ControlLayout& c, QWidget* container) {
-    QWidget* widget = kMakers[static_cast<std::size_t>(c.kind)](c, container);
+    QWidget* widget = makeControl(c, container);
     widget->setObjectName(QString::fromStdString(layout::controlId(c.name, c.index)));
     widget->setGeometry(pixels(c.left), pixels(c.top), pixels(c.width), pixels(c.height));
     if (c.backColour) {
@@ -334,16 +341,10 @@ void Velmora::showEvent(QShowEvent* event) {
         Form_Load();
     if (!placed_ && !event->spontaneous()) {
         placed_ = true;
-        if (isWindow() && !testAttribute(Qt::WA_Moved))
-            centreOnScreen();
         if (isWindow())
-            keepNormalStateOnWayland(*this);
+            placeOnScreen(*this);
     }
     QWidget::showEvent(event);
-}
-
-void Velmora::centreOnScreen() {
-    centreFrameOnScreen(this);
 }
 
 } // namespace velmora

@@ -42,14 +42,18 @@ public:
     // table has none.
     QWidget* control(layout::ControlName name, int index) const;
 
-    // The window's event procedures. Form_Load runs once, when the window
-    // is first shown (or earlier, when called); the others run when the
-    // user chooses a list entry or presses a button. None moves the focus.
+    // The window's event procedures and its own procedures, all in
+    // velmora_procedures.cpp; the rest of this class (velmora.cpp) builds
+    // the window from its layout table.
+    //
+    // Event procedures: Form_Load runs once, when the window is first shown
+    // (or earlier, when called); the others run when the user chooses a list
+    // entry or presses a button. None moves the focus.
     void Form_Load();
     void List1_Click(int Index);
     void Command1_Click(int Index);
 
-    // The window's own procedures.
+    // The window's own procedures, which the event procedures call.
     void ApplyCombination();
     void CalculateCone();
     void ClearValues();
@@ -71,9 +75,10 @@ private:
     template <layout::ControlName Name, typename Widget> void bind(Widget*& member);
     void applyStackingOrder();
     void applyTabOrder();
-    void centreOnScreen();
 
     void applyAccessibleTexts();
+    // In velmora_procedures.cpp: what connects the controls' signals to the
+    // event procedures, and the message box that CalculateCone shows.
     void connectEvents();
     void tell(const UserMessage& message);
 

@@ -1,7 +1,7 @@
 // Every control's place and size in logical pixels, and the window's size.
 #include "window_test_support.h"
 
-#include "frame_centring.h"
+#include "window_placement.h"
 #include "table_rows.h"
 
 #include <QGroupBox>

@@ -1,6 +1,7 @@
-#include "frame_centring.h"
+#include "window_placement.h"
 
 #include <QEvent>
+#include <QGuiApplication>
 #include <QRect>
 #include <QScreen>
 #include <QWidget>
@@ -83,13 +84,55 @@ private:
     QPoint placedAt_;
 };
 
-} // namespace
-
+// Centres the frame now, as far as it is known. Until the window manager has
+// framed the window its frame is unknown and the window is centred as if it
+// had none; a FrameWatch centres it once more when the frame is known.
 void centreFrameOnScreen(QWidget* window) {
     const QPoint placedAt = centredPosition(window, window->frameGeometry().size());
     window->move(placedAt);
     if (frameMargins(window).isNull())
         new FrameWatch(window, placedAt);
+}
+
+constexpr Qt::WindowStates kRefusedStates = Qt::WindowMaximized | Qt::WindowFullScreen;
+
+void returnToNormal(QWidget& window, QWindow& handle) {
+    // The widget's own state first (a request may have come through it),
+    // then the native window's (the title bar asks the QWindow directly).
+    // Where the compositor had already granted the state, this asks it back.
+    window.setWindowState(window.windowState() & ~kRefusedStates);
+    handle.setWindowStates(handle.windowStates() & ~kRefusedStates);
+    // A request that Qt has already queued for the compositor cannot be
+    // taken back, and the compositor has not answered it yet. Hiding the
+    // window ends its Wayland surface, and the request with it; showing it
+    // again maps a fresh surface in the normal state.
+    window.hide();
+    window.show();
+}
+
+// A request for the maximized or full-screen state, from the title bar or
+// the compositor, is withdrawn before the compositor can act on it.
+void keepNormalStateOnWayland(QWidget& window) {
+    QWindow* handle = window.windowHandle();
+    if (handle == nullptr || !QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        return;
+    // Direct: the surface must be gone before Qt reads the compositor's
+    // answer to the request.
+    QObject::connect(
+        handle, &QWindow::windowStateChanged, &window,
+        [&window, handle](Qt::WindowState state) {
+            if (state == Qt::WindowMaximized || state == Qt::WindowFullScreen)
+                returnToNormal(window, *handle);
+        },
+        Qt::DirectConnection);
+}
+
+} // namespace
+
+void placeOnScreen(QWidget& window) {
+    if (!window.testAttribute(Qt::WA_Moved))
+        centreFrameOnScreen(&window);
+    keepNormalStateOnWayland(window);
 }
 
 } // namespace velmora
