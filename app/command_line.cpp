@@ -126,6 +126,11 @@ int deliver(const CommandLineAnswer& answer) {
 
 } // namespace
 
+QString noDisplayText() {
+    return QStringLiteral(
+        "velmora: не може да се отвори дисплей, на който да се покаже прозорецът.\n");
+}
+
 std::optional<CommandLineAnswer> informationAnswer(const QStringList& arguments) {
     QCommandLineParser parser;
     parse(parser, arguments, QtOptions::Known);

@@ -27,6 +27,9 @@ std::optional<CommandLineAnswer> informationAnswer(const QStringList& arguments)
 // others) are passed over; after, whatever Qt did not take is refused.
 std::optional<CommandLineAnswer> refusal(const QStringList& arguments, bool qtOptionsTaken);
 
+// The line the program prints when it cannot open a display.
+QString noDisplayText();
+
 // The program's hooks. The first runs before the QApplication exists, so
 // that --help, --version and a refusal need no display; both print their
 // answer and return the exit code when the program should end there.

@@ -1,5 +1,7 @@
 #include "display_failure.h"
 
+#include "command_line.h"
+
 #include <QList>
 #include <QString>
 #include <QtGlobal>
@@ -23,8 +25,7 @@ void holdOrGiveUp(QtMsgType type, const QMessageLogContext& context, const QStri
     if (type == QtFatalMsg) {
         // The only fatal message while QApplication starts is that no
         // platform plugin could open a display.
-        std::fputs("velmora: не може да се отвори дисплей, на който да се покаже прозорецът.\n",
-                   stderr);
+        std::fputs(noDisplayText().toUtf8().constData(), stderr);
         std::fflush(stderr);
         std::_Exit(kNoDisplayExitCode);
     }

@@ -3,7 +3,7 @@
 #include "accessible_texts.h"
 #include "appearance.h"
 #include "controls.h"
-#include "fixed_texts.h"
+#include "window_texts.h"
 #include "qt_text.h"
 #include "regional_settings.h"
 #include "screen_reader.h"

@@ -1,6 +1,6 @@
 // Every text of the window, character for character.
 #include "application_setup.h"
-#include "fixed_texts.h"
+#include "window_texts.h"
 #include "qt_text.h"
 #include "user_actions.h"
 #include "window_test_support.h"

@@ -7,8 +7,9 @@
 namespace velmora {
 
 // 3.14159265358979: seven units in the last place below the double nearest
-// to pi. The program has always computed with this value, so results stay
-// the same digits users know; std::numbers::pi would change them.
+// to pi, the value that the calculator's results are defined with (H = 4 and
+// V = 12·kPi give R = 3.0000000000000004, for instance); std::numbers::pi
+// would change such last digits, and with them some written results.
 inline constexpr double kPi = std::bit_cast<double>(std::uint64_t{0x400921FB54442D11});
 
 // 9.869604401089338, the double product kPi * kPi.

@@ -1,4 +1,9 @@
-// The fixed texts of the Velmora window, exactly as shown (CR LF line breaks).
+// The texts that the Velmora window shows of its own, exactly as shown (CR LF
+// line breaks): its caption and its two multi-line texts. The other kinds of
+// text have a home each: the controls' captions are in the layout table
+// (layout_table.cpp), the messages in messages.cpp, the texts for screen
+// readers in accessible_texts.h, and what the program prints on a terminal
+// in app/command_line.cpp.
 #pragma once
 
 #include <string>

@@ -1,4 +1,4 @@
-#include "fixed_texts.h"
+#include "window_texts.h"
 
 namespace velmora::texts {
 
