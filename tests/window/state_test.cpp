@@ -93,6 +93,20 @@ TEST_F(WindowTest, ListShowsPartOfItsEntriesAndScrolls) {
     EXPECT_EQ(list->currentRow(), current); // scrolling selects nothing
 }
 
+// One combination is in force at a time, and the list marks only it: Shift
+// with a click or an arrow key does not extend the selection.
+TEST_F(WindowTest, ListMarksOneEntryAtATime) {
+    showActive();
+    QListWidget* list = window->List1[0];
+    list->setFocus(Qt::OtherFocusReason);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ShiftModifier,
+                      list->visualItemRect(list->item(2)).center());
+    EXPECT_EQ(list->selectedItems().size(), 1);
+    QTest::keyClick(list, Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(list->selectedItems().size(), 1);
+    EXPECT_TRUE(list->currentItem()->isSelected());
+}
+
 TEST_F(WindowTest, AssignmentTextIsLongerThanItsBoxAndScrolls) {
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
