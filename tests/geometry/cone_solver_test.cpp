@@ -22,7 +22,10 @@ std::uint64_t bits(double x) {
     return std::bit_cast<std::uint64_t>(x);
 }
 
-// Results the program has always shown, bit for bit.
+// Known cones, bit for bit: the order of the operations in each formula
+// fixes the last bits, and they decide the seventh decimal shown where a
+// result lies on a rounding boundary, and whether a cone at the limit is flat
+// or no cone at all.
 struct ExactCase {
     int pair;
     double first, second;

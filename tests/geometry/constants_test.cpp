@@ -11,8 +11,7 @@ namespace {
 using velmora::kPi;
 using velmora::kPiSquared;
 
-TEST(Constants, PiHasItsBitPattern) {
-    EXPECT_EQ(std::bit_cast<std::uint64_t>(kPi), 0x400921FB54442D11u);
+TEST(Constants, PiIsWrittenWithFourteenDecimals) {
     EXPECT_EQ(kPi, 3.14159265358979);
 }
 
@@ -21,8 +20,7 @@ TEST(Constants, PiIsSevenUlpsBelowTheNearestDouble) {
               7u);
 }
 
-TEST(Constants, PiSquaredHasItsBitPatternAndIsTheProduct) {
-    EXPECT_EQ(std::bit_cast<std::uint64_t>(kPiSquared), 0x4023BD3CC9BE45D3u);
+TEST(Constants, PiSquaredIsTheProduct) {
     EXPECT_EQ(kPiSquared, 9.869604401089338);
     volatile double pi = kPi; // computed at run time, in double precision
     EXPECT_EQ(std::bit_cast<std::uint64_t>(pi * pi), std::bit_cast<std::uint64_t>(kPiSquared));

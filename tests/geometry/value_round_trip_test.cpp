@@ -1,6 +1,7 @@
 #include "velmora/value_text.h"
 
 #include "locale_settings.h"
+#include "table_rows.h"
 
 #include <gtest/gtest.h>
 
@@ -54,6 +55,6 @@ TEST_P(RoundTrip, ResultsOfTheSpecialFormsReadBack) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, RoundTrip, ::testing::ValuesIn(sampleLocales()),
-                         [](const auto& info) { return info.param.name; });
+                         velmora::test::RowName{});
 
 } // namespace

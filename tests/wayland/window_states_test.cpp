@@ -2,6 +2,7 @@
 // or the full-screen state, from the program or from Qt's own title bar,
 // ends the program or changes the window's 481 × 424 size.
 #include "application_setup.h"
+#include "table_rows.h"
 #include "velmora.h"
 
 #include <QApplication>
@@ -11,7 +12,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <ostream>
 
 namespace velmora::test {
 namespace {
@@ -62,9 +62,6 @@ struct StateRequest {
     const char* name;
     void (*request)(Velmora& window);
 };
-void PrintTo(const StateRequest& r, std::ostream* out) {
-    *out << r.name;
-}
 
 class StateRequests : public OnWayland, public ::testing::WithParamInterface<StateRequest> {};
 
@@ -95,7 +92,7 @@ INSTANTIATE_TEST_SUITE_P(
                          w.windowHandle()->setWindowStates(Qt::WindowMaximized |
                                                            Qt::WindowFullScreen);
                      }}),
-    [](const ::testing::TestParamInfo<StateRequest>& info) { return info.param.name; });
+    RowName{});
 
 // Real pointer clicks on Qt's title bar, where weston shows the window on an
 // X display (its X11 backend) that xdotool drives. The compositor's output is
@@ -108,9 +105,6 @@ struct TitleBarClick {
     int x;
     bool requestsAState; // whether Qt's title bar asks for a state
 };
-void PrintTo(const TitleBarClick& c, std::ostream* out) {
-    *out << c.name;
-}
 
 class TitleBarClicks : public OnWayland, public ::testing::WithParamInterface<TitleBarClick> {
 protected:
@@ -146,12 +140,12 @@ TEST_P(TitleBarClicks, LeaveTheWindowNormalAndItsSize) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Clicks, TitleBarClicks,
-    ::testing::Values(TitleBarClick{"MaximizeButton", "click 1", 447, true},
-                      TitleBarClick{"DoubleClickOnTheCaption", "click --repeat 2 --delay 100 1",
-                                    200, false}),
-    [](const ::testing::TestParamInfo<TitleBarClick>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Clicks, TitleBarClicks,
+                         ::testing::Values(TitleBarClick{"MaximizeButton", "click 1", 447, true},
+                                           TitleBarClick{"DoubleClickOnTheCaption",
+                                                         "click --repeat 2 --delay 100 1", 200,
+                                                         false}),
+                         RowName{});
 
 } // namespace
 } // namespace velmora::test

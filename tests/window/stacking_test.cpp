@@ -1,4 +1,5 @@
-// Which control lies over which: the window's and the frame's stacking order.
+// Which control lies over which, seen where controls overlap: the quantity
+// rows, the list and its heading, the saying and the assignment.
 #include "window_test_support.h"
 
 #include <QGroupBox>
@@ -6,36 +7,8 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
-#include <vector>
-
 namespace velmora::test {
 namespace {
-
-// The widget children in stacking order, bottom first (Qt paints them in this order).
-std::vector<QWidget*> bottomToTop(QWidget* container) {
-    std::vector<QWidget*> widgets;
-    for (QObject* child : container->children()) {
-        if (auto* widget = qobject_cast<QWidget*>(child))
-            widgets.push_back(widget);
-    }
-    return widgets;
-}
-
-TEST_F(WindowTest, WindowStackingOrder) {
-    Velmora& w = *window;
-    const std::vector<QWidget*> expected = {w.Label1[0],   w.Label1[1],   w.Text1[0],
-                                            w.Text1[1],    w.Frame1,      w.List1[0],
-                                            w.Command1[0], w.Command1[1], w.Picture1};
-    EXPECT_EQ(bottomToTop(window.get()), expected);
-}
-
-TEST_F(WindowTest, FrameStackingOrder) {
-    Velmora& w = *window;
-    const std::vector<QWidget*> expected = {w.Check1[0], w.Text2[0], w.Check1[1], w.Text2[1],
-                                            w.Check1[2], w.Text2[2], w.Check1[3], w.Text2[3],
-                                            w.Check1[4], w.Text2[4]};
-    EXPECT_EQ(bottomToTop(window->Frame1), expected);
-}
 
 TEST_F(WindowTest, EachQuantityRowLiesOverTheRowAbove) {
     window->show();

@@ -1,16 +1,13 @@
 // Every text of the window, character for character.
 #include "application_setup.h"
-#include "window_texts.h"
-#include "qt_text.h"
+#include "table_rows.h"
 #include "user_actions.h"
 #include "window_test_support.h"
 
-#include <velmora/cone_quantity.h>
-
-#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QCryptographicHash>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -21,187 +18,107 @@
 #include <QPushButton>
 #include <QString>
 #include <QStringList>
+#include <QTextDocument>
 #include <QTimer>
 
-#include <algorithm>
 #include <memory>
-#include <ostream>
 #include <string>
-#include <string_view>
-#include <vector>
 
 namespace velmora::test {
 namespace {
 
-constexpr auto q = toQString;
-
-const std::vector<std::string> kAssignmentLines = {
-    "Да се състави проект, чрез който се представят междупредметни връзки между Математика и "
-    "Информатика.",
-    "Тема на проекта: Математика - конус, радиус, височина, повърхнина, обем.",
-    "Чрез проекта да се въвеждат по избор два параметъра от множеството: радиус, височина, "
-    "повърхнина, обем и да се изчисляват дължините на останалите елементи в същия прав кръгов "
-    "конус.",
-    "Съобразно избраната начална комбинация параметри да се разрешава въвеждането само на два от "
-    "изброените параметри. ",
-    "Изборът на желаната комбинация параметри да се осъществи чрез списъчно поле, а размерите на "
-    "конуса да се въвеждат в текстови полета.",
-    "В проекта са използвани следните формули и означения:",
-    "R -радиус на основата на кръговия конус;",
-    "H - височина;",
-    "L - образувателна на конуса.",
-    "Използват се следните формули:",
-    "Околна повърхнина: S = pi * R * L,",
-    "Обем: V = pi * R * R * H / 3",
-};
-
-const std::vector<std::string> kSayingLines = {
-    "Неприятното в това да си първият, направил нещо по ",
-    "правилния начин, е, че никой не оценява колко трудно е ",
-    "било. ",
-};
-
-std::string joinedWith(const std::vector<std::string>& lines, std::string_view lineEnd) {
-    std::string text;
-    for (const std::string& line : lines)
-        text += line + std::string(lineEnd);
-    return text;
-}
-
-TEST(FixedTexts, AssignmentIsTwelveLinesEachEndingInCrLf) {
-    EXPECT_EQ(std::string(texts::kAssignmentText), joinedWith(kAssignmentLines, "\r\n"));
-    // The line breaks are CR LF and nothing else.
-    std::size_t crlf = 0;
-    for (std::size_t pos = texts::kAssignmentText.find("\r\n"); pos != std::string_view::npos;
-         pos = texts::kAssignmentText.find("\r\n", pos + 2))
-        ++crlf;
-    EXPECT_EQ(crlf, 12u);
-    EXPECT_EQ(std::count(texts::kAssignmentText.begin(), texts::kAssignmentText.end(), '\n'), 12);
-    EXPECT_EQ(std::count(texts::kAssignmentText.begin(), texts::kAssignmentText.end(), '\r'), 12);
-    EXPECT_TRUE(texts::kAssignmentText.ends_with("H / 3\r\n"));
-    // Line 4 keeps its blank before the line break.
-    EXPECT_NE(texts::kAssignmentText.find("параметри. \r\nИзборът"), std::string_view::npos);
-}
-
-TEST(FixedTexts, SayingIsThreeLinesEachEndingInBlankCrLf) {
-    EXPECT_EQ(std::string(texts::kSaying), joinedWith(kSayingLines, "\r\n"));
-    EXPECT_EQ(std::count(texts::kSaying.begin(), texts::kSaying.end(), '\n'), 3);
-    EXPECT_EQ(std::count(texts::kSaying.begin(), texts::kSaying.end(), '\r'), 3);
-    for (const std::string& line : kSayingLines)
-        EXPECT_TRUE(line.ends_with(' ')) << line;
-}
-
-// The caption is the web address without its scheme, a blank and the title:
-// as the program holds it, as the title bar shows it and as a screen reader
-// names the window.
+// The captions as the window shows them: its title bar, and each control.
 struct CaptionRow {
     const char* name;
-    QString (*text)(const Velmora& window);
+    QString (*shown)(const Velmora& window);
     const char* expected;
 };
 
-class Caption : public WindowTest, public ::testing::WithParamInterface<CaptionRow> {};
+class Captions : public WindowTest, public ::testing::WithParamInterface<CaptionRow> {};
 
-TEST_P(Caption, ReadsAsExpected) {
-    EXPECT_EQ(GetParam().text(*window), QString::fromUtf8(GetParam().expected));
+TEST_P(Captions, ReadCharacterForCharacter) {
+    EXPECT_EQ(GetParam().shown(*window), QString::fromUtf8(GetParam().expected));
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Texts, Caption,
-    ::testing::Values(CaptionRow{"WebAddress", [](const Velmora&) { return q(texts::kWebAddress); },
-                                 "https://velmora.bg"},
-                      CaptionRow{"FixedText",
-                                 [](const Velmora&) { return q(texts::kWindowCaption); },
-                                 "velmora.bg Математика - конус, повърхнина и обем"},
-                      CaptionRow{"WindowTitle", [](const Velmora& w) { return w.windowTitle(); },
-                                 "velmora.bg Математика - конус, повърхнина и обем"},
-                      CaptionRow{"AccessibleName",
-                                 [](const Velmora& w) {
-                                     return QAccessible::queryAccessibleInterface(
-                                                const_cast<Velmora*>(&w))
-                                         ->text(QAccessible::Name);
-                                 },
-                                 "velmora.bg Математика - конус, повърхнина и обем"}),
-    [](const ::testing::TestParamInfo<CaptionRow>& info) { return std::string(info.param.name); });
+    Window, Captions,
+    ::testing::Values(
+        // The web address without its scheme, a blank and the title.
+        CaptionRow{"TitleBar", [](const Velmora& w) { return w.windowTitle(); },
+                   "velmora.bg Математика - конус, повърхнина и обем"},
+        CaptionRow{"TitleStrip", [](const Velmora& w) { return w.Label1[0]->text(); },
+                   "Математика - конус, радиус, височина, повърхнина, обем "},
+        CaptionRow{"ListHeading", [](const Velmora& w) { return w.Label1[1]->text(); }, "Дадени:"},
+        CaptionRow{"Frame", [](const Velmora& w) { return w.Frame1->title(); }, "Размери"},
+        CaptionRow{"Calculate", [](const Velmora& w) { return w.Command1[0]->text(); }, "Изчисли"},
+        CaptionRow{"Clear", [](const Velmora& w) { return w.Command1[1]->text(); }, "Изчисти"},
+        CaptionRow{"Markers",
+                   [](const Velmora& w) {
+                       QStringList captions;
+                       for (const QCheckBox* marker : w.Check1)
+                           captions += marker->text();
+                       return captions.join(QLatin1Char(' '));
+                   },
+                   "R L H S V"},
+        CaptionRow{"ListEntries",
+                   [](const Velmora& w) {
+                       QStringList entries;
+                       for (int i = 0; i < w.List1[0]->count(); ++i)
+                           entries += w.List1[0]->item(i)->text();
+                       return entries.join(QLatin1Char('|'));
+                   },
+                   "R L|R H|R S|R V|L H|L S|H S|H V|S V"}),
+    RowName{});
 
-TEST_F(WindowTest, WindowCaptionIsNotTheTitleStrip) {
-    // Not to be confused with the title strip, which names more and ends in a blank.
-    EXPECT_TRUE(window->windowTitle().endsWith(QStringLiteral("конус, повърхнина и обем")));
-    EXPECT_NE(window->windowTitle(), window->Label1[0]->text());
+// The assignment and the hidden saying, as their text boxes hold them: each
+// CR LF of the program's text is one line break, and with the breaks written
+// as CR LF again the text is, byte for byte, the one of the given SHA-256.
+struct HeldText {
+    const char* name;
+    std::size_t box; // Text1(box)
+    int lines;
+    const char* sha256;
+};
+
+class HeldTexts : public WindowTest, public ::testing::WithParamInterface<HeldText> {};
+
+TEST_P(HeldTexts, ReadByteForByteWithCrLfLineBreaks) {
+    const HeldText& t = GetParam();
+    const QPlainTextEdit* box = window->Text1[t.box];
+    const QString shown = box->toPlainText();
+    EXPECT_FALSE(shown.contains(QLatin1Char('\r')));
+    EXPECT_EQ(box->document()->blockCount(), t.lines + 1); // the last line ends in a break too
+    QString withCrLf = shown;
+    withCrLf.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    EXPECT_EQ(QCryptographicHash::hash(withCrLf.toUtf8(), QCryptographicHash::Sha256)
+                  .toHex()
+                  .toStdString(),
+              t.sha256)
+        << withCrLf.toStdString();
 }
 
-TEST_F(WindowTest, LabelCaptions) {
-    EXPECT_EQ(window->Label1[0]->text(),
-              QStringLiteral("Математика - конус, радиус, височина, повърхнина, обем "));
-    EXPECT_EQ(window->Label1[1]->text(), QStringLiteral("Дадени:"));
-}
-
-TEST_F(WindowTest, FrameCaption) {
-    EXPECT_EQ(window->Frame1->title(), QStringLiteral("Размери"));
-}
-
-TEST_F(WindowTest, ButtonCaptions) {
-    EXPECT_EQ(window->Command1[0]->text(), QStringLiteral("Изчисли"));
-    EXPECT_EQ(window->Command1[1]->text(), QStringLiteral("Изчисти"));
-}
-
-TEST_F(WindowTest, MarkerCaptionsAreTheQuantitySymbols) {
-    const QStringList expected = {"R", "L", "H", "S", "V"};
-    for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(window->Check1[static_cast<std::size_t>(i)]->text(), expected[i]);
-        EXPECT_EQ(window->Check1[static_cast<std::size_t>(i)]->text(),
-                  q(kQuantities[static_cast<std::size_t>(i)].symbol));
-    }
-}
-
-TEST_F(WindowTest, ListHoldsTheNineCombinationsInOrder) {
-    const QStringList expected = {"R L", "R H", "R S", "R V", "L H", "L S", "H S", "H V", "S V"};
-    QListWidget* list = window->List1[0];
-    ASSERT_EQ(list->count(), 9);
-    for (int i = 0; i < 9; ++i) {
-        EXPECT_EQ(list->item(i)->text(), expected[i]);
-        EXPECT_EQ(list->item(i)->text(), q(kListedPairs[static_cast<std::size_t>(i)].label));
-        // Every entry carries the number 0.
-        EXPECT_EQ(list->item(i)->data(Qt::UserRole), QVariant(0));
-    }
-}
-
-TEST_F(WindowTest, ValueFieldsAreEmpty) {
-    for (QLineEdit* field : window->Text2)
-        EXPECT_TRUE(field->text().isEmpty());
-}
-
-TEST_F(WindowTest, AssignmentShowsAsItsTwelveLines) {
-    // Qt keeps each CR LF as one line break, so the text reads back with LF.
-    const QPlainTextEdit* text = window->Text1[0];
-    EXPECT_EQ(text->toPlainText().toStdString(), joinedWith(kAssignmentLines, "\n"));
-    const QStringList lines = text->toPlainText().split(QLatin1Char('\n'));
-    ASSERT_EQ(lines.size(), 13); // twelve lines and the empty one after the last break
-    for (std::size_t i = 0; i < kAssignmentLines.size(); ++i)
-        EXPECT_EQ(lines[static_cast<qsizetype>(i)].toStdString(), kAssignmentLines[i]);
-    EXPECT_TRUE(lines[12].isEmpty());
-    EXPECT_EQ(text->document()->blockCount(), 13);
-    EXPECT_FALSE(text->toPlainText().contains(QLatin1Char('\r')));
-}
-
-TEST_F(WindowTest, HiddenTextHoldsTheSaying) {
-    EXPECT_EQ(window->Text1[1]->toPlainText().toStdString(), joinedWith(kSayingLines, "\n"));
-    EXPECT_EQ(window->Text1[1]->document()->blockCount(), 4);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Window, HeldTexts,
+    ::testing::Values(
+        // Twelve lines; the fourth ends in a blank.
+        HeldText{"Assignment", 0, 12,
+                 "5aded45c7d9824e36d482cded93c1f8c5a3269781bf2bad9b2c2393818013801"},
+        // Three lines, each ending in a blank.
+        HeldText{"Saying", 1, 3,
+                 "14187f1d4e143091e9bd12b546edfee5ef834888134484aebaed6500f684f856"}),
+    RowName{});
 
 // Qt's own texts are Bulgarian like the window, whatever the user's locale:
 // the context menus of the value fields and of the assignment, and the
 // button of the program's message box. The window and its messages are laid
 // out left to right, also under a right-to-left language.
 struct QtText {
+    const char* name;
     const char* locale;
     const char* where; // "Text2", "Text1" or "message box"
     int entry;         // the menu's entry, counted without separators
     const char* expected;
 };
-void PrintTo(const QtText& t, std::ostream* out) {
-    *out << t.locale << ' ' << t.where << ' ' << t.entry;
-}
 
 class QtTexts : public WindowTest, public ::testing::WithParamInterface<QtText> {
 protected:
@@ -267,17 +184,26 @@ TEST_P(QtTexts, AreBulgarianAndLeftToRight) {
 
 INSTANTIATE_TEST_SUITE_P(
     Locales, QtTexts,
-    ::testing::Values(
-        QtText{"bg_BG", "Text2", 0, "&Отмяна"}, QtText{"bg_BG", "Text2", 1, "По&втаряне"},
-        QtText{"bg_BG", "Text2", 2, "&Изрязване"}, QtText{"bg_BG", "Text2", 3, "&Копиране"},
-        QtText{"bg_BG", "Text2", 4, "&Поставяне"}, QtText{"bg_BG", "Text2", 5, "Изтриване"},
-        QtText{"bg_BG", "Text2", 6, "Избиране на всичко"}, QtText{"bg_BG", "Text1", 0, "&Копиране"},
-        QtText{"bg_BG", "Text1", 1, "Избиране на всичко"},
-        QtText{"bg_BG", "message box", 0, "Добре"}, QtText{"de_DE", "Text2", 0, "&Отмяна"},
-        QtText{"de_DE", "message box", 0, "Добре"}, QtText{"en_US", "Text2", 0, "&Отмяна"},
-        QtText{"C", "Text2", 4, "&Поставяне"}, QtText{"ar_EG", "Text2", 0, "&Отмяна"},
-        QtText{"ar_EG", "message box", 0, "Добре"}, QtText{"fa_IR", "Text1", 0, "&Копиране"},
-        QtText{"he_IL", "message box", 0, "Добре"}));
+    ::testing::Values(QtText{"Bulgarian_FieldUndo", "bg_BG", "Text2", 0, "&Отмяна"},
+                      QtText{"Bulgarian_FieldRedo", "bg_BG", "Text2", 1, "По&втаряне"},
+                      QtText{"Bulgarian_FieldCut", "bg_BG", "Text2", 2, "&Изрязване"},
+                      QtText{"Bulgarian_FieldCopy", "bg_BG", "Text2", 3, "&Копиране"},
+                      QtText{"Bulgarian_FieldPaste", "bg_BG", "Text2", 4, "&Поставяне"},
+                      QtText{"Bulgarian_FieldDelete", "bg_BG", "Text2", 5, "Изтриване"},
+                      QtText{"Bulgarian_FieldSelectAll", "bg_BG", "Text2", 6, "Избиране на всичко"},
+                      QtText{"Bulgarian_AssignmentCopy", "bg_BG", "Text1", 0, "&Копиране"},
+                      QtText{"Bulgarian_AssignmentSelectAll", "bg_BG", "Text1", 1,
+                             "Избиране на всичко"},
+                      QtText{"Bulgarian_MessageBoxOk", "bg_BG", "message box", 0, "Добре"},
+                      QtText{"German_FieldUndo", "de_DE", "Text2", 0, "&Отмяна"},
+                      QtText{"German_MessageBoxOk", "de_DE", "message box", 0, "Добре"},
+                      QtText{"English_FieldUndo", "en_US", "Text2", 0, "&Отмяна"},
+                      QtText{"C_FieldPaste", "C", "Text2", 4, "&Поставяне"},
+                      QtText{"Arabic_FieldUndo", "ar_EG", "Text2", 0, "&Отмяна"},
+                      QtText{"Arabic_MessageBoxOk", "ar_EG", "message box", 0, "Добре"},
+                      QtText{"Persian_AssignmentCopy", "fa_IR", "Text1", 0, "&Копиране"},
+                      QtText{"Hebrew_MessageBoxOk", "he_IL", "message box", 0, "Добре"}),
+    RowName{});
 
 } // namespace
 } // namespace velmora::test
