@@ -10,6 +10,7 @@ int main(int argc, char* argv[]) {
     if (const auto exitCode = velmora::answerInformationOptions(argc, argv))
         return *exitCode;
     velmora::preferX11WhereReachable();
+    velmora::exitWithoutDisplay();
     QApplication app(argc, argv);
     if (const auto exitCode = velmora::refuseUnknownArguments(QApplication::arguments()))
         return *exitCode;

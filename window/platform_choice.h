@@ -19,4 +19,11 @@ QByteArray platformRequest(const QByteArray& qpaPlatform, const QByteArray& disp
 // the QApplication is built.
 void preferX11WhereReachable();
 
+// Where no platform plugin can start (no X server, no Wayland compositor),
+// Qt reports it as a fatal error and aborts, which reads as a crash (exit
+// status 134, a core dump). Installed before the QApplication is built, this
+// ends the program with a short message and exit status 1 instead; every
+// other fatal error keeps Qt's handling.
+void exitWithoutDisplay();
+
 } // namespace velmora

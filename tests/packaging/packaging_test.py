@@ -128,7 +128,10 @@ class Icons(unittest.TestCase):
 class Manual(unittest.TestCase):
     def test_pages_format_without_warnings(self):
         (source,) = ARGS
-        for page, heading in (("man/velmora.1", "OPTIONS"), ("man/bg/velmora.1", "ОПЦИИ")):
+        # Each page with its headings and the exit status of a missing display.
+        for page, headings, no_display in (
+                ("man/velmora.1", ("OPTIONS", "EXIT STATUS"), "There is no display"),
+                ("man/bg/velmora.1", ("ОПЦИИ", "КОД НА ИЗХОД"), "Няма дисплей")):
             with self.subTest(page=page):
                 env = {k: v for k, v in os.environ.items()
                        if not k.startswith("LC_") and k != "MAN_KEEP_FORMATTING"}
@@ -137,7 +140,10 @@ class Manual(unittest.TestCase):
                     capture_output=True, text=True, env=dict(env, LANG="C.UTF-8", MANWIDTH="80"))
                 self.assertEqual(result.returncode, 0, result.stderr)
                 self.assertEqual(result.stderr, "")
-                self.assertIn(heading, result.stdout)
+                for heading in headings:
+                    self.assertIn(heading, result.stdout)
+                statuses = " ".join(result.stdout.split(headings[1], 1)[-1].split())
+                self.assertIn(" 1 " + no_display, statuses)
                 self.assertIn("--version", result.stdout)
                 self.assertIn("-platform", result.stdout)
 
@@ -396,6 +402,28 @@ class CommandLine(unittest.TestCase):
                 self.assertEqual(result.returncode, 2, result.stdout + result.stderr)
                 self.assertIn(f"„{named}“", result.stderr)
                 self.assertIn("velmora --help", result.stderr)
+                self.assertEqual(result.stdout, "")
+
+    def test_no_display_ends_with_status_1(self):
+        # Neither an X server nor a Wayland compositor to open the window on:
+        # a message and exit status 1, not Qt's abort.
+        for name, display, platform in (("no display named", None, None),
+                                        ("an X display nobody serves", ":97", None),
+                                        ("the X11 plugin asked for", None, "xcb"),
+                                        ("the Wayland plugin asked for", None, "wayland")):
+            with self.subTest(name), tempfile.TemporaryDirectory() as runtime:
+                env = {k: v for k, v in os.environ.items()
+                       if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+                env["XDG_RUNTIME_DIR"] = runtime  # holds no Wayland socket
+                if display:
+                    env["DISPLAY"] = display
+                if platform:
+                    env["QT_QPA_PLATFORM"] = platform
+                result = subprocess.run([ARGS[0]], capture_output=True, text=True, env=env,
+                                        timeout=60)
+                self.assertEqual(result.returncode, 1, result.stderr)
+                self.assertTrue(result.stderr.endswith(
+                    "velmora: няма дисплей, на който да се отвори прозорецът\n"), result.stderr)
                 self.assertEqual(result.stdout, "")
 
     def test_qt_options_open_the_window(self):
