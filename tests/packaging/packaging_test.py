@@ -6,7 +6,8 @@
     packaging_test.py icons SOURCE_DIR
     packaging_test.py manual SOURCE_DIR
     packaging_test.py install BUILD_DIR CONFIG PROGRAM SOURCE_DIR
-    packaging_test.py deb RELEASE_BUILD_DIR VERSION
+    packaging_test.py deb DEBIAN_BUILDS_DIR VERSION SOURCE_DIR
+    packaging_test.py reproducible DEBIAN_BUILDS_DIR
     packaging_test.py windres RC_FILE ICO_FILE VERSION
     packaging_test.py command_line PROGRAM
 
@@ -26,18 +27,25 @@ import unittest
 APP_ID = "bg.velmora.velmora"
 ICON_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
 ICON_FILES = [f"{n}x{n}/{APP_ID}.png" for n in ICON_SIZES] + [f"scalable/{APP_ID}.svg"]
+# What `cmake --install` puts in place, as it stands in the sources.
 INSTALLED = {
     "usr/share/applications/" + APP_ID + ".desktop": "packaging/" + APP_ID + ".desktop",
     "usr/share/metainfo/" + APP_ID + ".metainfo.xml": "packaging/" + APP_ID + ".metainfo.xml",
-    "usr/share/doc/velmora/copyright": "packaging/copyright",
+    "usr/share/man/man1/velmora.1": "man/velmora.1",
+    "usr/share/man/bg/man1/velmora.1": "man/bg/velmora.1",
     **{"usr/share/icons/hicolor/" + icon.replace("/", "/apps/"): "packaging/icons/" + icon
        for icon in ICON_FILES},
 }
-# Installed compressed with gzip -9n.
-INSTALLED_GZIP = {
+# What the Debian package adds: debhelper's copyright and changelog ...
+PACKAGED = {
+    "usr/share/doc/velmora/copyright": "debian/copyright",
+    **{path: origin for path, origin in INSTALLED.items() if "/man/" not in path},
+}
+# ... and the files it compresses with gzip -9n.
+PACKAGED_GZIP = {
     "usr/share/man/man1/velmora.1.gz": "man/velmora.1",
     "usr/share/man/bg/man1/velmora.1.gz": "man/bg/velmora.1",
-    "usr/share/doc/velmora/changelog.gz": "packaging/changelog",
+    "usr/share/doc/velmora/changelog.gz": "debian/changelog",
 }
 
 ARGS = []
@@ -186,11 +194,6 @@ class Install(unittest.TestCase):
                 with self.subTest(path=path):
                     self.assertEqual(read(os.path.join(destdir, path)),
                                      read(os.path.join(source, origin)))
-            for path, origin in INSTALLED_GZIP.items():
-                with self.subTest(path=path):
-                    packed = read(os.path.join(destdir, path))
-                    self.assertEqual(gzip.decompress(packed), read(os.path.join(source, origin)))
-                    self.assertEqual(packed[4:8], b"\0\0\0\0")  # no time stamp (gzip -n)
             # The metainfo, its desktop entry and icon agree with each other.
             run("appstreamcli", "validate-tree", "--no-net", destdir)
             self.compose_accepts(destdir)
@@ -214,61 +217,118 @@ class Install(unittest.TestCase):
                     f"no {size} icon in the catalogue")
 
 
+def debian_builds(output):
+    """The folders of the two builds that build_debian_packages.py made."""
+    sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+    from build_debian_packages import BUILDS
+    return [(os.path.join(output, folder), tree) for folder, tree, *_ in BUILDS]
+
+
+# Tags that lintian --pedantic may still give the package, with the reason
+# each is left (errors and warnings never are).
+EXPLAINED_LINTIAN_TAGS = {}
+
+
 class Deb(unittest.TestCase):
-    """The package of a Release build, as Debian's tools judge it."""
+    """The packages of dpkg-buildpackage, as Debian's tools judge them."""
 
-    def test_package(self):
-        build, version = ARGS
-        with tempfile.TemporaryDirectory() as out:
-            run("cpack", "-G", "DEB", "-C", "Release", "-B", out,
-                "--config", os.path.join(build, "CPackConfig.cmake"), cwd=build)
-            arch = run("dpkg", "--print-architecture").strip()
-            debs = sorted(f for f in os.listdir(out) if f.endswith(".deb"))
-            self.assertEqual(debs, [f"velmora_{version}_{arch}.deb"])
-            deb = os.path.join(out, debs[0])
+    def setUp(self):
+        output, self.version, self.source = ARGS
+        (self.folder, self.tree), _ = debian_builds(output)
+        self.arch = run("dpkg", "--print-architecture").strip()
 
-            def field(name):
-                return run("dpkg-deb", "--field", deb, name).strip()
+    def package(self, name):
+        return os.path.join(self.folder, f"{name}_{self.version}_{self.arch}.deb")
 
-            self.assertEqual(field("Package"), "velmora")
-            self.assertEqual(field("Version"), version)
-            self.assertEqual(field("Architecture"), arch)
-            self.assertEqual(field("Section"), "math")
-            self.assertEqual(field("Homepage"), "https://velmora.bg")
-            self.assertTrue(field("Maintainer"))
-            depends = [d.strip().split(" ")[0] for d in field("Depends").split(",")]
-            for package in ("libqt6widgets6", "libqt6gui6", "libqt6core6", "fonts-liberation2",
-                            "libc6", "libstdc++6"):
-                self.assertIn(package, depends)
-            self.assertRegex(field("Depends"), r"libqt6core6 \(>= 6\.4")
-            self.assertIn("qt6-translations-l10n", field("Recommends").split(", "))
+    def field(self, deb, name):
+        return run("dpkg-deb", "--field", deb, name).strip()
 
-            contents = {}
-            for line in run("dpkg-deb", "--contents", deb).splitlines():
-                mode, *_, name = line.split()
-                contents[name] = mode
-            self.assertEqual(contents.get("./usr/bin/velmora"), "-rwxr-xr-x")
-            for path in list(INSTALLED) + list(INSTALLED_GZIP):
-                self.assertEqual(contents.get("./" + path), "-rw-r--r--", path)
+    def test_built_files(self):
+        built = sorted(f for f in os.listdir(self.folder)
+                       if os.path.isfile(os.path.join(self.folder, f)) and f.startswith("velmora"))
+        self.assertEqual(built, sorted([
+            f"velmora-dbgsym_{self.version}_{self.arch}.deb",
+            f"velmora_{self.version}.dsc",
+            f"velmora_{self.version}.tar.xz",
+            f"velmora_{self.version}_{self.arch}.buildinfo",
+            f"velmora_{self.version}_{self.arch}.changes",
+            f"velmora_{self.version}_{self.arch}.deb",
+        ]))
 
-            self.lintian_is_silent(deb)
-            unpacked = os.path.join(out, "unpacked")
-            run("dpkg-deb", "--extract", deb, unpacked)
-            self.hardened(os.path.join(unpacked, "usr/bin/velmora"), build)
+    def test_control_fields(self):
+        deb = self.package("velmora")
+        self.assertEqual(self.field(deb, "Package"), "velmora")
+        self.assertEqual(self.field(deb, "Version"), self.version)
+        self.assertEqual(self.field(deb, "Architecture"), self.arch)
+        self.assertEqual(self.field(deb, "Section"), "math")
+        self.assertEqual(self.field(deb, "Homepage"), "https://velmora.bg")
+        self.assertTrue(self.field(deb, "Maintainer"))
+        depends = self.field(deb, "Depends")
+        for package in ("libqt6widgets6", "libqt6gui6", "libqt6core6", "fonts-liberation2",
+                        "libc6", "libstdc++6"):
+            self.assertRegex(depends, rf"(^|, ){re.escape(package)}( |,|$)")
+        self.assertRegex(depends, r"libqt6core6 \(>= 6\.4")
+        self.assertIn("qt6-translations-l10n", self.field(deb, "Recommends").split(", "))
 
-    def lintian_is_silent(self, deb):
-        """No error and no warning from lintian (notes of other kinds may stay)."""
-        result = subprocess.run(["lintian", "--fail-on", "error,warning", deb],
+    def test_contents(self):
+        contents = {}
+        for line in run("dpkg-deb", "--contents", self.package("velmora")).splitlines():
+            mode, owner, *_, name = line.split()
+            contents[name] = mode
+            self.assertEqual(owner, "root/root", name)
+        self.assertEqual(contents.get("./usr/bin/velmora"), "-rwxr-xr-x")
+        for path in list(PACKAGED) + list(PACKAGED_GZIP):
+            self.assertEqual(contents.get("./" + path), "-rw-r--r--", path)
+        with tempfile.TemporaryDirectory() as unpacked:
+            run("dpkg-deb", "--extract", self.package("velmora"), unpacked)
+            for path, origin in PACKAGED.items():
+                with self.subTest(path=path):
+                    self.assertEqual(read(os.path.join(unpacked, path)),
+                                     read(os.path.join(self.source, origin)))
+            for path, origin in PACKAGED_GZIP.items():
+                with self.subTest(path=path):
+                    packed = read(os.path.join(unpacked, path))
+                    self.assertEqual(gzip.decompress(packed), read(os.path.join(self.source, origin)))
+                    self.assertEqual(packed[4:8], b"\0\0\0\0")  # no time stamp (gzip -n)
+
+    def test_debug_symbols(self):
+        """velmora-dbgsym holds the debugging information of exactly the
+        program that velmora ships, found by its build ID."""
+        dbgsym = self.package("velmora-dbgsym")
+        self.assertEqual(self.field(dbgsym, "Depends"), f"velmora (= {self.version})")
+        with tempfile.TemporaryDirectory() as unpacked:
+            run("dpkg-deb", "--extract", self.package("velmora"), unpacked)
+            notes = run("readelf", "--notes", os.path.join(unpacked, "usr/bin/velmora"))
+            build_id = re.search(r"Build ID: ([0-9a-f]+)", notes).group(1)
+            self.assertEqual(self.field(dbgsym, "Build-Ids"), build_id)
+            self.assertNotIn(".debug_info", run("readelf", "-S", os.path.join(
+                unpacked, "usr/bin/velmora")))
+            debug = f"usr/lib/debug/.build-id/{build_id[:2]}/{build_id[2:]}.debug"
+            run("dpkg-deb", "--extract", dbgsym, unpacked)
+            self.assertIn(".debug_info", run("readelf", "-S", os.path.join(unpacked, debug)))
+
+    def test_lintian(self):
+        """lintian --pedantic on the .changes (source and both binary
+        packages): no error, no warning, and no tag left unexplained."""
+        changes = os.path.join(self.folder, f"velmora_{self.version}_{self.arch}.changes")
+        result = subprocess.run(["lintian", "--pedantic", "--display-info", "--display-experimental",
+                                 "--fail-on", "error,warning", changes],
                                 capture_output=True, text=True)
         print(result.stdout, end="")
         self.assertEqual(result.returncode, 0, result.stdout + result.stderr)
-        self.assertNotRegex(result.stdout, r"(?m)^[EW]: ")
+        tags = re.findall(r"(?m)^([EWIPXO]): \S+: (\S+)", result.stdout)
+        self.assertFalse([t for t in tags if t[0] in "EW"], result.stdout)
+        self.assertFalse([t for t in tags if t[1] not in EXPLAINED_LINTIAN_TAGS], result.stdout)
 
-    def hardened(self, program, build):
+    def test_hardened(self):
         """hardening-check's verdicts on the packaged program."""
-        result = subprocess.run(["hardening-check", "--verbose", program],
-                                capture_output=True, text=True)
-        print(result.stdout, end="")
+        with tempfile.TemporaryDirectory() as unpacked:
+            run("dpkg-deb", "--extract", self.package("velmora"), unpacked)
+            program = os.path.join(unpacked, "usr/bin/velmora")
+            result = subprocess.run(["hardening-check", "--verbose", program],
+                                    capture_output=True, text=True)
+            print(result.stdout, end="")
+            run("hardening-check", "--nofortify", "--nocfprotection", program)
         verdicts = dict(re.findall(r"(?m)^ ([^:\n]+): (.*)$", result.stdout))
         for check in ("Position Independent Executable", "Stack protected",
                       "Read-only relocations", "Immediate binding"):
@@ -288,14 +348,46 @@ class Deb(unittest.TestCase):
         # which it needs) is read from the build's compile commands instead.
         fortify = verdicts.get("Fortify Source functions", "")
         self.assertRegex(fortify, r"^(yes|no, only unprotected functions found!)")
-        with open(os.path.join(build, "compile_commands.json"), encoding="utf-8") as f:
+        tree = os.path.join(self.folder, self.tree)
+        (build,) = [d for d in os.listdir(tree) if d.startswith("obj-")]
+        with open(os.path.join(tree, build, "compile_commands.json"), encoding="utf-8") as f:
             commands = [entry["command"] for entry in json.load(f)]
         self.assertTrue(commands)
         for command in commands:
             self.assertRegex(command, r"-D_FORTIFY_SOURCE=[23]\b")
             self.assertRegex(command, r" -O[23s]\b")
             self.assertIn("-fstack-protector-strong", command)
-        run("hardening-check", "--nofortify", "--nocfprotection", program)
+            if self.arch in ("amd64", "i386"):
+                self.assertIn("-fstack-clash-protection", command)
+                self.assertIn("-fcf-protection", command)
+
+
+class Reproducible(unittest.TestCase):
+    """Two builds of one source in different folders (and time zones,
+    locales and umasks) give the same packages, byte for byte."""
+
+    def test_same_packages(self):
+        (output,) = ARGS
+        (first, _), (second, _) = debian_builds(output)
+        debs = sorted(f for f in os.listdir(first) if f.endswith(".deb"))
+        self.assertEqual(len(debs), 2, debs)
+        self.assertEqual(debs, sorted(f for f in os.listdir(second) if f.endswith(".deb")))
+        for deb in debs:
+            with self.subTest(deb=deb):
+                ours, theirs = (read(os.path.join(folder, deb)) for folder in (first, second))
+                self.assertTrue(ours == theirs, self.differences(first, second, deb))
+
+    @staticmethod
+    def differences(first, second, deb):
+        """The members of the two packages that differ, for the failure."""
+        with tempfile.TemporaryDirectory() as unpacked:
+            trees = []
+            for n, folder in enumerate((first, second)):
+                tree = os.path.join(unpacked, str(n))
+                run("dpkg-deb", "--raw-extract", os.path.join(folder, deb), tree)
+                trees.append(tree)
+            result = subprocess.run(["diff", "-rq", *trees], capture_output=True, text=True)
+            return f"{deb} differs between the builds:\n{result.stdout}"
 
 
 def rc_string(literal):
@@ -469,7 +561,7 @@ class CommandLine(unittest.TestCase):
 
 if __name__ == "__main__":
     CHECKS = {"desktop": Desktop, "metainfo": Metainfo, "icons": Icons, "manual": Manual,
-              "install": Install, "deb": Deb, "windres": Windres, "command_line": CommandLine}
+              "install": Install, "deb": Deb, "reproducible": Reproducible, "windres": Windres, "command_line": CommandLine}
     if len(sys.argv) < 2 or sys.argv[1] not in CHECKS:
         sys.exit(__doc__)
     ARGS[:] = sys.argv[2:]
