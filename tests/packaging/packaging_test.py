@@ -66,24 +66,41 @@ def read(path):
 
 
 class Desktop(unittest.TestCase):
+    # Debian 12's desktop-file-validate (0.26) predates version 1.5 of the
+    # specification, which brought SingleMainWindow; lintian knows the key.
+    VALIDATOR_PREDATES = {
+        'error: file contains key "SingleMainWindow" in group "Desktop Entry", '
+        'but keys extending the format should start with "X-"',
+    }
+
     def test_validates_without_remarks(self):
         (desktop,) = ARGS
         result = subprocess.run(["desktop-file-validate", desktop], capture_output=True, text=True)
-        self.assertEqual(result.returncode, 0, result.stdout + result.stderr)
-        self.assertEqual(result.stdout + result.stderr, "")
+        remarks = {line.removeprefix(desktop + ": ")
+                   for line in (result.stdout + result.stderr).splitlines()}
+        self.assertLessEqual(remarks, self.VALIDATOR_PREDATES, result.stdout + result.stderr)
+        self.assertEqual(result.returncode, 1 if remarks else 0, result.stdout + result.stderr)
 
     def test_entries(self):
         (desktop,) = ARGS
         with open(desktop, encoding="utf-8") as f:
             entries = dict(line.rstrip("\n").split("=", 1) for line in f if "=" in line)
-        self.assertEqual(entries["Name"], "Velmora")
-        self.assertEqual(entries["Name[bg]"], "Велмора")
-        self.assertEqual(entries["Exec"], "velmora")
-        self.assertEqual(entries["Icon"], APP_ID)
-        self.assertEqual(entries["Categories"], "Education;Math;")
+        for key, value in (("Name", "Velmora"), ("Name[bg]", "Велмора"), ("Exec", "velmora"),
+                           ("Icon", APP_ID), ("Categories", "Education;Math;"),
+                           ("SingleMainWindow", "true"), ("StartupWMClass", "Velmora")):
+            with self.subTest(key=key):
+                self.assertEqual(entries.get(key), value)
         for key in ("GenericName", "GenericName[bg]", "Comment", "Comment[bg]",
                     "Keywords", "Keywords[bg]"):
-            self.assertIn(key, entries)
+            with self.subTest(key=key):
+                self.assertIn(key, entries)
+        # A software centre or a menu shows the comment on one line.
+        for key in ("Comment", "Comment[bg]"):
+            with self.subTest(key=key):
+                self.assertLessEqual(len(entries[key]), 80)
+        for key, word in (("Keywords", "math"), ("Keywords[bg]", "математика")):
+            with self.subTest(key=key):
+                self.assertIn(word, entries[key].split(";"))
 
 
 class Metainfo(unittest.TestCase):
