@@ -1,5 +1,5 @@
-# Install rules, the Debian package (CPack) and the Windows resources of the
-# velmora executable.
+# Install rules, CPack's description of the package and the Windows resources
+# of the velmora executable.
 include(GNUInstallDirs)
 
 set(VELMORA_APP_ID bg.velmora.velmora)
@@ -23,29 +23,11 @@ if(UNIX AND NOT APPLE)
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
     install(FILES ${velmora_packaging}/${VELMORA_APP_ID}.metainfo.xml
             DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-    install(FILES ${velmora_packaging}/copyright
-            DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/velmora)
-
-    # The manual pages and the changelog are installed compressed, as Debian
-    # wants them: gzip -9n, without a time stamp, so the bytes are the same
-    # on every build.
-    set(velmora_gzipped)
-    foreach(doc IN ITEMS man/velmora.1 man/bg/velmora.1 packaging/changelog)
-        set(copy ${PROJECT_BINARY_DIR}/${doc})
-        add_custom_command(OUTPUT ${copy}.gz
-            COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/${doc} ${copy}
-            COMMAND gzip -9nf ${copy}
-            DEPENDS ${PROJECT_SOURCE_DIR}/${doc}
-            VERBATIM)
-        list(APPEND velmora_gzipped ${copy}.gz)
-    endforeach()
-    add_custom_target(velmora_compressed_docs ALL DEPENDS ${velmora_gzipped})
-    install(FILES ${PROJECT_BINARY_DIR}/man/velmora.1.gz
+    # The manual pages, as they are: a package's tools compress them.
+    install(FILES ${PROJECT_SOURCE_DIR}/man/velmora.1
             DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-    install(FILES ${PROJECT_BINARY_DIR}/man/bg/velmora.1.gz
+    install(FILES ${PROJECT_SOURCE_DIR}/man/bg/velmora.1
             DESTINATION ${CMAKE_INSTALL_MANDIR}/bg/man1)
-    install(FILES ${PROJECT_BINARY_DIR}/packaging/changelog.gz
-            DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/velmora)
 endif()
 
 # Windows resources: the window icon as the executable's icon and the version
@@ -69,12 +51,8 @@ if(WIN32)
                                 PROPERTIES OBJECT_DEPENDS ${VELMORA_WINDOW_ICON})
 endif()
 
-# Debian package: `cpack -G DEB` in the build folder writes
-# velmora_<version>_<arch>.deb. dpkg-shlibdeps reads the libraries the program
-# links to and depends on their packages with the versions it needs: the C and
-# C++ runtime and libqt6widgets6, libqt6gui6 and libqt6core6 (>= 6.4.0); on
-# Debian libqt6gui6 also holds the xcb platform plugin and the JPEG and ICO
-# image plugins. The fonts are loaded by name, so they are named here.
+# What every CPack package of Velmora says about it. The Debian package is
+# built from debian/ with Debian's own tools instead.
 set(CPACK_PACKAGE_NAME velmora)
 set(CPACK_PACKAGE_VENDOR Velmora)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -87,14 +65,4 @@ string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "\n"
     "Калкулатор за прав кръгов конус.")
 set(CPACK_STRIP_FILES ON)
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION math)
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation2)
-# Qt's own texts (context menus, dialog buttons) in the user's language.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
-set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
-if(UNIX AND NOT APPLE)
-    set(CPACK_GENERATOR DEB)
-endif()
 include(CPack)
