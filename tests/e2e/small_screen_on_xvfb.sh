@@ -5,16 +5,9 @@
 # xvfb-run -a -s "-screen 0 800x600x24" small_screen_on_xvfb.sh path/to/velmora [screenshot.png]
 set -euo pipefail
 program=$1
-fail() { echo "FAIL: $*" >&2; exit 1; }
-trap 'kill $(jobs -p) 2>/dev/null || true' EXIT
+source "$(dirname "$0")/under_openbox.sh"
 
-openbox --sm-disable >/dev/null 2>&1 &
-timeout 10 sh -c 'until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; do sleep 0.05; done' ||
-    fail "openbox did not start"
-
-LANG=bg_BG.UTF-8 LC_ALL= QT_SCALE_FACTOR=1.5 QT_QPA_PLATFORM=xcb "$program" &
-window=$(timeout 20 xdotool search --sync --onlyvisible --name "velmora\\.bg" | head -n1)
-[ -n "$window" ] || fail "the window did not appear"
+start_velmora "$program" LANG=bg_BG.UTF-8 LC_ALL= QT_SCALE_FACTOR=1.5
 sleep 1
 
 read -r X Y <<<"$(xwininfo -id "$window" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF} END {print x, y}')"

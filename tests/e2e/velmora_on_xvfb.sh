@@ -7,18 +7,10 @@
 # Run it on its own X server: xvfb-run -a -s "-screen 0 1024x768x24" velmora_on_xvfb.sh path/to/velmora
 set -euo pipefail
 program=$1
-fail() { echo "FAIL: $*" >&2; exit 1; }
-trap 'kill $(jobs -p) 2>/dev/null || true' EXIT
-
-openbox --sm-disable >/dev/null 2>&1 &
-# openbox is ready once it has named itself on the root window.
-timeout 10 sh -c 'until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; do sleep 0.05; done' ||
-    fail "openbox did not start"
+source "$(dirname "$0")/under_openbox.sh"
 
 # A Bulgarian desktop: results show a decimal comma.
-LANG=bg_BG.UTF-8 LC_ALL= LC_NUMERIC= QT_QPA_PLATFORM=xcb "$program" &
-window=$(timeout 20 xdotool search --sync --onlyvisible --name "velmora\\.bg" | head -n1)
-[ -n "$window" ] || fail "the window did not appear"
+start_velmora "$program" LANG=bg_BG.UTF-8 LC_ALL= LC_NUMERIC=
 sleep 0.5
 
 # What the window manager sees (read in a UTF-8 locale, or xprop escapes
