@@ -1,6 +1,10 @@
 # Install rules, the Debian package (CPack) and the Windows resources of the
 # velmora executable.
 include(GNUInstallDirs)
+if(WIN32)
+    # A Windows program folder holds the program itself, not a bin\ below it.
+    set(CMAKE_INSTALL_BINDIR .)
+endif()
 
 set(VELMORA_APP_ID bg.velmora.velmora)
 set(velmora_packaging ${PROJECT_SOURCE_DIR}/packaging)
@@ -96,5 +100,7 @@ set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 if(UNIX AND NOT APPLE)
     set(CPACK_GENERATOR DEB)
+elseif(WIN32)
+    include(${CMAKE_CURRENT_LIST_DIR}/WindowsInstaller.cmake)
 endif()
 include(CPack)
