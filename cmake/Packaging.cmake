@@ -1,6 +1,10 @@
 # Install rules, CPack's description of the package and the Windows resources
 # of the velmora executable.
 include(GNUInstallDirs)
+if(WIN32)
+    # A Windows program folder holds the program itself, not a bin\ below it.
+    set(CMAKE_INSTALL_BINDIR .)
+endif()
 
 set(VELMORA_APP_ID bg.velmora.velmora)
 set(velmora_packaging ${PROJECT_SOURCE_DIR}/packaging)
@@ -65,4 +69,7 @@ string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "\n"
     "Калкулатор за прав кръгов конус.")
 set(CPACK_STRIP_FILES ON)
+if(WIN32)
+    include(${CMAKE_CURRENT_LIST_DIR}/WindowsInstaller.cmake)
+endif()
 include(CPack)

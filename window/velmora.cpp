@@ -39,10 +39,12 @@ using layout::ControlName;
 using layout::pixels;
 
 // A title bar with icon, caption and Close (with the system menu); no
-// Minimize, no Maximize.
-constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::CustomizeWindowHint |
-                                         Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                                         Qt::WindowCloseButtonHint;
+// Minimize, no Maximize. On Windows a thin fixed border: without the hint Qt
+// gives the window a sizing border there, which window managers under wine
+// take as leave to resize it.
+constexpr Qt::WindowFlags kWindowFlags =
+    Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
 
 QColor toQColor(const layout::Rgb& rgb) {
     return QColor(rgb.red, rgb.green, rgb.blue);

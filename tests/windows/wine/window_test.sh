@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# velmora.exe from the zip, started under wine as a user starts it (no
+# options): its window shows with the caption, a client area of the laid-out
+# size that the window manager may not change, the program's icon and the
+# cone figure (Qt's JPEG reader built in), and Qt's own texts (a value
+# field's context menu) are in Bulgarian (Qt's translation built in).
+# Leaves a screenshot with the menu open.
+# Run it on its own X server:
+#   xvfb-run -a -s "-screen 0 1024x768x24" window_test.sh ZIP SOURCE_DIR SCREENSHOT
+set -euo pipefail
+zip=$1 source=$2 shot=$3
+here=$(dirname "$0")
+. "$here/wine_session.sh"
+python=/usr/bin/python3
+
+unpacked=$(mktemp -d)
+trap 'end_session; rm -rf "$unpacked"' EXIT
+unzip -q "$zip" -d "$unpacked"
+exe=$(find "$unpacked" -name velmora.exe)
+
+start_window_manager
+start_velmora "$exe"
+
+# What the window manager sees (read in a UTF-8 locale, or xprop escapes
+# the Cyrillic of the caption).
+title=$(LC_ALL=C.UTF-8 xprop -id "$window" _NET_WM_NAME | sed 's/^[^"]*"//; s/"$//')
+[ "$title" = "$caption" ] || fail "caption: $title"
+ok "caption: $title"
+[ "${WIDTH}x$HEIGHT" = "481x424" ] || fail "client area: ${WIDTH}x$HEIGHT"
+ok "client area ${WIDTH}x$HEIGHT at $X,$Y"
+# A fixed border: wine passes the window's fixed size on to the window
+# manager only for a window without a sizing border.
+hints=$(xprop -id "$window" WM_NORMAL_HINTS)
+grep -q "minimum size: 481 by 424" <<<"$hints" && grep -q "maximum size: 481 by 424" <<<"$hints" ||
+    fail "the window manager may resize the window: $hints"
+ok "fixed size for the window manager"
+xprop -id "$window" -notype -f _NET_WM_ICON 32c " = \$0+" _NET_WM_ICON | "$python" "$here/image_check.py" icon "$source/window/window-icon.ico" ||
+    fail "the window does not carry the program's icon"
+ok "icon: the window icon"
+
+# The cone figure inside Picture1's sunken border.
+import -window root "$unpacked/window.png"
+"$python" "$here/image_check.py" picture "$unpacked/window.png" "$source/window/cone-figure.jpg" \
+    $((X + 312 + 2)) $((Y + 40 + 2)) || fail "the cone figure is not shown"
+ok "cone figure shown"
+
+# Qt's context menu of a value field, once in English and once in
+# Bulgarian: "Избиране на всичко" is wider than "Select All", and so is
+# the whole menu, if the translation is there.
+menu_width() {
+    local before after id width=0
+    before=$(xwininfo -root -children | awk '/^ +0x/ {print $1}' | sort)
+    click 200 66 3
+    sleep 0.5
+    after=$(xwininfo -root -children | awk '/^ +0x/ {print $1}' | sort)
+    for id in $(comm -13 <(echo "$before") <(echo "$after")); do
+        if xwininfo -id "$id" | grep -q "IsViewable"; then
+            width=$(xwininfo -id "$id" | awk '/Width:/ {print $2}')
+        fi
+    done
+    echo "$width"
+}
+bulgarian=$(menu_width)
+[ "$bulgarian" -gt 0 ] || fail "no context menu showed"
+import -window root "$shot"
+xdotool key Escape
+"$wineserver" -k
+LANG=en_US.UTF-8 start_velmora "$exe"
+english=$(menu_width)
+[ "$bulgarian" -ge $((english + 20)) ] ||
+    fail "context menu $bulgarian px wide in Bulgarian, $english px in English: Qt's texts untranslated"
+ok "Qt's texts in Bulgarian (context menu $bulgarian px, in English $english px)"
+echo "Screenshot: $shot"
+echo "PASS"

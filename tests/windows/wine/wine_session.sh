@@ -1,0 +1,81 @@
+# Shared by the scripts that try Velmora under wine (sourced, not run): a
+# Bulgarian Windows desktop on the X server of xvfb-run, with openbox as its
+# window manager, as a Linux user runs Windows programs.
+#
+# Expects WINEPREFIX (the Windows folders) and DISPLAY in the environment.
+
+wine=/usr/lib/wine/wine64
+wineserver=/usr/lib/wine/wineserver
+# wine's own messages stay quiet, and a new prefix asks for no .NET (Mono)
+# or Internet Explorer (Gecko) download, and shortcuts stay inside the
+# prefix (no menu entries of the Linux desktop made from them).
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
+fail() { echo "FAIL: $*" >&2; exit 1; }
+ok() { echo "ok: $*"; }
+
+# A Bulgarian desktop: Windows' regional settings and user-interface
+# language come from the locale that wine is started in, which the C
+# library must have (the tests compile it; LOCPATH).
+[ "$(LC_ALL=bg_BG.UTF-8 locale charmap 2>/dev/null)" = UTF-8 ] ||
+    fail "the C library has no bg_BG.UTF-8 locale (LOCPATH=${LOCPATH:-})"
+export LANG=bg_BG.UTF-8
+unset LC_ALL LC_NUMERIC LC_MESSAGES LANGUAGE
+
+# Ends what this script started: the Windows programs of its prefix
+# (through their wineserver) and openbox.
+end_session() {
+    "$wineserver" -k 2>/dev/null || true
+    kill $(jobs -p) 2>/dev/null || true
+}
+trap end_session EXIT
+
+start_window_manager() {
+    openbox --sm-disable >/dev/null 2>&1 &
+    # openbox is ready once it has named itself on the root window.
+    timeout 30 sh -c 'until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; do sleep 0.05; done' ||
+        fail "openbox did not start"
+}
+
+# Starts a Windows program as a user does, without options, and waits for
+# its window to show with the caption; sets `window` to its X window and X,
+# Y, WIDTH, HEIGHT to the place and size of its client area.
+caption="velmora.bg Математика - конус, повърхнина и обем"
+start_velmora() { # $1 velmora.exe
+    (cd "$(dirname "$1")" && exec "$wine" "$(basename "$1")") &
+    window=$(timeout 60 xdotool search --sync --onlyvisible --name "velmora\\.bg" | head -n1) ||
+        true
+    [ -n "$window" ] || fail "no window of $1 appeared within 60 s"
+    # The window is there; give it a moment to paint.
+    sleep 1
+    read -r X Y WIDTH HEIGHT <<<"$(xwininfo -id "$window" |
+        awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF} /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}')"
+}
+
+# Client-area points of the controls. (No --sync: it waits in vain when
+# the pointer is already there.)
+click() { xdotool mousemove $((X + $1)) $((Y + $2)) sleep 0.05 click "${3:-1}"; sleep 0.2; }
+field_r() { click 200 66; }
+field_l() { click 200 92; }
+field_h() { click 200 116; }
+field_s() { click 200 140; }
+field_v() { click 200 164; }
+calculate() { click 60 204; }
+list_first_entry() { click 40 72; }
+
+# Selects everything in the focused field, copies it and prints the
+# clipboard, which wine shares with the X server's.
+copy_field() {
+    # Empty the clipboard first: copying an empty field copies nothing.
+    xclip -selection clipboard -i </dev/null >/dev/null 2>&1
+    xdotool key --clearmodifiers ctrl+a ctrl+c
+    sleep 0.3
+    xclip -o -selection clipboard 2>/dev/null || true # nothing to paste: empty
+}
+expect_field() { # $1 name, $2 clicker, $3 expected text
+    "$2"
+    local got
+    got=$(copy_field)
+    [ "$got" = "$3" ] || fail "$1 shows '$got', expected '$3'"
+    ok "$1 = $got"
+}
+type_into() { "$1"; xdotool type --delay 60 "$2"; }
