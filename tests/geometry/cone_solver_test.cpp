@@ -102,6 +102,13 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"H V radius overflows", 7, 1e-300, 1e300, SolveFailure::Overflow},
         FailureCase{"V beyond every cone of S", 8, 1, 1e200, SolveFailure::NoCone},
         FailureCase{"pi R R underflows", 3, 1e-200, 1, SolveFailure::DivisorUnderflow},
+        // Below the normal range a divisor has lost digits, and the quotient
+        // shows them wrong (H from its seventh digit, 1e-160 and 1e-300 from
+        // its fourth).
+        FailureCase{"pi R R subnormal", 3, 2.5565946087023027e-159, 1.6e-299,
+                    SolveFailure::DivisorUnderflow},
+        FailureCase{"pi H subnormal", 7, 1e-320, 1e-300, SolveFailure::DivisorUnderflow},
+        FailureCase{"pi R subnormal", 2, 1e-320, 1e-170, SolveFailure::DivisorUnderflow},
         FailureCase{"infinite given", 0, kInf, 1, SolveFailure::OutOfRange},
         FailureCase{"NaN given", 1, 1, kNaN, SolveFailure::OutOfRange},
         FailureCase{"no such pair", 9, 1, 1, SolveFailure::UnknownPair},
