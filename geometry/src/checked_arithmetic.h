@@ -5,6 +5,7 @@
 #include "velmora/cone_solver.h"
 
 #include <cmath>
+#include <limits>
 
 namespace velmora::detail {
 
@@ -20,10 +21,11 @@ public:
         return std::sqrt(x);
     }
 
-    // `numerator` / `divisor`; a divisor of zero can only come from a
-    // product of tiny positive values that underflowed.
+    // `numerator` / `divisor`. The divisor is a product of tiny positive
+    // values that underflowed when it is below the normal range: it has lost
+    // digits (all of them at zero), and the quotient would show them wrong.
     double divide(double numerator, double divisor) {
-        if (divisor == 0.0) {
+        if (divisor < std::numeric_limits<double>::min()) {
             fail(SolveFailure::DivisorUnderflow);
             return 0.0;
         }

@@ -23,7 +23,7 @@ enum class SolveFailure {
     OutOfRange,       // a given value is not a finite number
     NoCone,           // the values describe no cone (a negative square root)
     Overflow,         // a result left the double range
-    DivisorUnderflow, // a divisor underflowed to zero
+    DivisorUnderflow, // a divisor underflowed below the normal range, losing digits
 };
 
 struct SolveResult {
