@@ -29,11 +29,23 @@ end_session() {
 }
 trap end_session EXIT
 
+# openbox is ready once it has named itself on the root window. Under a heavy
+# load it has been seen not to come up at once: it is given a second start,
+# and what it said is shown if that fails too.
 start_window_manager() {
-    openbox --sm-disable >/dev/null 2>&1 &
-    # openbox is ready once it has named itself on the root window.
-    timeout 30 sh -c 'until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; do sleep 0.05; done' ||
-        fail "openbox did not start"
+    local log attempt
+    log=$(mktemp)
+    for attempt in 1 2; do
+        openbox --sm-disable >"$log" 2>&1 &
+        if timeout 20 sh -c 'until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; do sleep 0.05; done'; then
+            rm -f "$log"
+            return
+        fi
+        kill $! 2>/dev/null || true
+        echo "openbox not ready after 20 s (start $attempt)" >&2
+    done
+    cat "$log" >&2
+    fail "openbox did not start"
 }
 
 # Starts a Windows program as a user does, without options, and waits for
