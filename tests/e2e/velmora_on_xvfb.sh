@@ -35,32 +35,7 @@ y_off=$(((2 * (Y - top) + HEIGHT + top + bottom) - 768))
     fail "frame $((WIDTH + left + right))x$((HEIGHT + top + bottom)) at $((X - left)),$((Y - top)) is off centre by $((x_off / 2)),$((y_off / 2)) px"
 echo "ok: frame centred (extents $left $right $top $bottom, client at $X,$Y)"
 
-# Client-area points of the controls. (No --sync: it waits in vain when
-# the pointer is already there.)
-click() { xdotool mousemove $((X + $1)) $((Y + $2)) sleep 0.05 click 1; sleep 0.15; }
-field_r() { click 200 66; }
-field_l() { click 200 92; }
-field_h() { click 200 116; }
-field_s() { click 200 140; }
-calculate() { click 60 204; }
-list_first_entry() { click 40 72; }
-
-# Selects everything in the focused field, copies it and prints the clipboard.
-copy_field() {
-    # Empty the clipboard first: copying an empty field copies nothing.
-    xclip -selection clipboard -i </dev/null >/dev/null 2>&1
-    xdotool key --clearmodifiers ctrl+a ctrl+c
-    sleep 0.2
-    xclip -o -selection clipboard 2>/dev/null || true # nothing to paste: empty
-}
-expect_field() { # $1 name, $2 clicker, $3 expected text
-    "$2"
-    local got
-    got=$(copy_field)
-    [ "$got" = "$3" ] || fail "$1 shows '$got', expected '$3'"
-    echo "ok: $1 = $got"
-}
-type_into() { "$1"; xdotool type --delay 40 "$2"; }
+. "$(dirname "$0")/../support/window_user.sh"
 
 # R L is in force after start: R = 3, L = 5.
 type_into field_r 3
