@@ -68,7 +68,8 @@ def read(path):
 
 class Desktop(unittest.TestCase):
     # Debian 12's desktop-file-validate (0.26) predates version 1.5 of the
-    # specification, which brought SingleMainWindow; lintian knows the key.
+    # desktop entry format, which brought SingleMainWindow; lintian knows
+    # the key.
     VALIDATOR_PREDATES = {
         'error: file contains key "SingleMainWindow" in group "Desktop Entry", '
         'but keys extending the format should start with "X-"',
