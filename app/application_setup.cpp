@@ -9,10 +9,6 @@
 #include <QStyle>
 #include <QStyleFactory>
 
-#ifndef VELMORA_VERSION
-#error "VELMORA_VERSION must be defined by the build (the CMake project version)"
-#endif
-
 namespace velmora {
 
 void configureApplication(QApplication& app) {

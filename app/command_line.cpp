@@ -6,10 +6,6 @@
 #include <array>
 #include <cstdio>
 
-#ifndef VELMORA_VERSION
-#error "VELMORA_VERSION must be defined by the build (the CMake project version)"
-#endif
-
 namespace velmora {
 namespace {
 

@@ -37,7 +37,7 @@ void placeOnScreen(QWidget& window);
 // The two steps of placeOnScreen, which differ by platform: where X11 or
 // Wayland frames the window late (window_placement_x11_wayland.cpp), and
 // where the frame is known as soon as the window exists (Windows, macOS:
-// window_placement_plain.cpp).
+// window_placement_windows_macos.cpp).
 void centreFrameOnScreen(QWidget* window);
 void keepNormalStateOnWayland(QWidget& window);
 

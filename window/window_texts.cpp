@@ -2,19 +2,9 @@
 
 namespace velmora::texts {
 
-const std::string_view kWebAddress = "https://velmora.bg";
-
-namespace {
-// "https://velmora.bg" without "https://": the whole caption then fits the
-// title bar of a 481-pixel window.
-constexpr std::string_view withoutScheme(std::string_view address) {
-    const std::size_t end = address.find("://");
-    return end == std::string_view::npos ? address : address.substr(end + 3);
-}
-} // namespace
-
-const std::string kWindowCaption =
-    std::string(withoutScheme(kWebAddress)) + " Математика - конус, повърхнина и обем";
+// Our web address without its scheme ("https://velmora.bg"), one blank,
+// then the title: the whole caption fits the title bar of a 481-pixel window.
+const std::string_view kWindowCaption = "velmora.bg Математика - конус, повърхнина и обем";
 
 // clang-format off
 const std::string_view kAssignmentText =
