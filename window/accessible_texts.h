@@ -69,12 +69,4 @@ inline constexpr std::array<EntryText, 9> kEntryTexts{{
 }};
 static_assert(kEntryTexts.size() == kListedPairs.size());
 
-// Every line names a control of the layout table.
-static_assert([] {
-    for (const AccessibleText& a : kAccessibleTexts)
-        if (!layout::positionOf(a.name, a.index))
-            return false;
-    return true;
-}());
-
 } // namespace velmora::accessibility

@@ -24,7 +24,6 @@ public:
     using QCheckBox::QCheckBox;
 
     void setBackColour(const QColor& colour);
-    QColor backColour() const { return backColour_; }
 
 protected:
     // Clicks on the marker do not press it at all.
@@ -45,7 +44,6 @@ public:
     using QGroupBox::QGroupBox;
 
     void setBackColour(const QColor& colour);
-    QColor backColour() const { return backColour_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -30,18 +30,17 @@ struct Rgb {
     friend constexpr bool operator==(const Rgb&, const Rgb&) = default;
 };
 
-// The names of the controls; all but Frame1 and Picture1 are indexed arrays.
-enum class ControlName { Label1, List1, Frame1, Check1, Text2, Picture1, Command1, Text1 };
-
-enum class ControlKind {
-    Label,            // opaque, centred caption, no border
-    ListBox,          // sunken border, vertical scrolling
-    Frame,            // captioned group that contains controls
-    CheckBox,         // a quantity's marker
-    TextBox,          // one line
-    MultiLineTextBox, // word-wrapping, vertical scroll bar only
-    PictureBox,       // sunken border around an unscaled picture
-    CommandButton,    // solid coloured face
+// The names of the controls, which also say what kind of control each is.
+// All but Frame1 and Picture1 are indexed arrays.
+enum class ControlName {
+    Label1,   // opaque, centred caption, no border
+    List1,    // list box: sunken border, vertical scrolling
+    Frame1,   // captioned group that contains controls
+    Check1,   // a quantity's marker
+    Text2,    // one-line text box
+    Picture1, // sunken border around an unscaled picture
+    Command1, // button with a solid coloured face
+    Text1,    // multi-line text box: word-wrapping, vertical scroll bar only
 };
 
 enum class Container { Window, Frame1 };
@@ -60,20 +59,17 @@ enum class Content {
 struct BuiltState {
     bool visible;
     bool enabled;
-    bool locked;   // read-only text box
-    int maxLength; // characters; 0: no limit of ours
+    bool locked; // read-only text box
 };
 
-inline constexpr BuiltState kShown{true, true, false, 0};
-inline constexpr BuiltState kShownLocked{true, true, true, 0};
-inline constexpr BuiltState kHiddenLocked{false, true, true, 0};
-inline constexpr BuiltState kDisabled{true, false, false, 0}; // and unticked
-inline constexpr BuiltState kLockedFourChars{true, true, true, 4};
+inline constexpr BuiltState kShown{true, true, false};
+inline constexpr BuiltState kShownLocked{true, true, true};
+inline constexpr BuiltState kHiddenLocked{false, true, true};
+inline constexpr BuiltState kDisabled{true, false, false}; // and unticked
 
 struct ControlLayout {
     ControlName name;
     int index; // index in the control array; 0 for single controls
-    ControlKind kind;
     Container container;
     int left; // twips from the container's top-left corner
     int top;
@@ -105,7 +101,6 @@ inline constexpr int kRowPitch = 360;
 constexpr ControlLayout markerRow(int slot) {
     return {.name = ControlName::Check1,
             .index = slot,
-            .kind = ControlKind::CheckBox,
             .container = Container::Frame1,
             .left = 120,
             .top = kRowTop + kRowPitch * slot,
@@ -122,7 +117,6 @@ constexpr ControlLayout markerRow(int slot) {
 constexpr ControlLayout valueRow(int slot) {
     return {.name = ControlName::Text2,
             .index = slot,
-            .kind = ControlKind::TextBox,
             .container = Container::Frame1,
             .left = 840,
             .top = kRowTop + kRowPitch * slot,
@@ -132,27 +126,27 @@ constexpr ControlLayout valueRow(int slot) {
             .caption = {},
             .backColour = std::nullopt,
             .tabIndex = 5 + 2 * slot,
-            .state = kLockedFourChars};
+            .state = kShownLocked};
 }
 
 // Every control, containers before the controls they hold.
 // clang-format off
 inline constexpr std::array<ControlLayout, 19> kControls{{
-    // name                 idx kind                           container             left   top  width height content                  caption                                                     back colour        tab  state
-    {ControlName::Label1,   0, ControlKind::Label,            Container::Window,     240,    0, 6735,  375, Content::Caption,        "Математика - конус, радиус, височина, повърхнина, обем ", kStripColour,      2, kShown},
-    {ControlName::Label1,   1, ControlKind::Label,            Container::Window,     120,  600, 1335,  375, Content::Caption,        "Дадени:",                                                 kStripColour,     17, kShown},
-    {ControlName::List1,    0, ControlKind::ListBox,          Container::Window,     120,  960, 1335, 1485, Content::ListedPairs,    {},                                                        std::nullopt,     14, kShown},
-    {ControlName::Frame1,   0, ControlKind::Frame,            Container::Window,    1560,  480, 2415, 2295, Content::Caption,        "Размери",                                                 kFrameBackColour,  3, kShown},
+    // name                 idx container             left   top  width height content                  caption                                                     back colour        tab  state
+    {ControlName::Label1,   0, Container::Window,     240,    0, 6735,  375, Content::Caption,        "Математика - конус, радиус, височина, повърхнина, обем ", kStripColour,      2, kShown},
+    {ControlName::Label1,   1, Container::Window,     120,  600, 1335,  375, Content::Caption,        "Дадени:",                                                 kStripColour,     17, kShown},
+    {ControlName::List1,    0, Container::Window,     120,  960, 1335, 1485, Content::ListedPairs,    {},                                                        std::nullopt,     14, kShown},
+    {ControlName::Frame1,   0, Container::Window,    1560,  480, 2415, 2295, Content::Caption,        "Размери",                                                 kFrameBackColour,  3, kShown},
     markerRow(0), valueRow(0),
     markerRow(1), valueRow(1),
     markerRow(2), valueRow(2),
     markerRow(3), valueRow(3),
     markerRow(4), valueRow(4),
-    {ControlName::Picture1, 0, ControlKind::PictureBox,       Container::Window,    4680,  600, 2115, 2490, Content::ConeFigure,     {},                                                        std::nullopt,     18, kShown},
-    {ControlName::Command1, 0, ControlKind::CommandButton,    Container::Window,     240, 2880, 1335,  375, Content::Caption,        "Изчисли",                                                 kCalculateColour, 15, kShown},
-    {ControlName::Command1, 1, ControlKind::CommandButton,    Container::Window,    2160, 2880, 1335,  375, Content::Caption,        "Изчисти",                                                 kClearColour,     16, kShown},
-    {ControlName::Text1,    0, ControlKind::MultiLineTextBox, Container::Window,     120, 3480, 6855, 2775, Content::AssignmentText, {},                                                        std::nullopt,      0, kShownLocked},
-    {ControlName::Text1,    1, ControlKind::MultiLineTextBox, Container::Window,     600, 4680, 6735, 1815, Content::Saying,         {},                                                        std::nullopt,      1, kHiddenLocked},
+    {ControlName::Picture1, 0, Container::Window,    4680,  600, 2115, 2490, Content::ConeFigure,     {},                                                        std::nullopt,     18, kShown},
+    {ControlName::Command1, 0, Container::Window,     240, 2880, 1335,  375, Content::Caption,        "Изчисли",                                                 kCalculateColour, 15, kShown},
+    {ControlName::Command1, 1, Container::Window,    2160, 2880, 1335,  375, Content::Caption,        "Изчисти",                                                 kClearColour,     16, kShown},
+    {ControlName::Text1,    0, Container::Window,     120, 3480, 6855, 2775, Content::AssignmentText, {},                                                        std::nullopt,      0, kShownLocked},
+    {ControlName::Text1,    1, Container::Window,     600, 4680, 6735, 1815, Content::Saying,         {},                                                        std::nullopt,      1, kHiddenLocked},
 }};
 // clang-format on
 
@@ -190,57 +184,8 @@ inline constexpr std::array<ControlRef, 10> kFrameStacking{{
     {ControlName::Check1, 0},
 }};
 
-// What each control name stands for: its text in the program, the kind of
-// all its elements, how many there are, and whether it is an indexed array.
-struct ControlArray {
-    ControlName name;
-    std::string_view text;
-    ControlKind kind;
-    int count;
-    bool indexed; // false for the single controls Frame1 and Picture1
-};
-
-// One line per ControlName, in the enumeration's order.
-// clang-format off
-inline constexpr std::array<ControlArray, 8> kControlArrays{{
-    {ControlName::Label1,   "Label1",   ControlKind::Label,            2,         true},
-    {ControlName::List1,    "List1",    ControlKind::ListBox,          1,         true},
-    {ControlName::Frame1,   "Frame1",   ControlKind::Frame,            1,         false},
-    {ControlName::Check1,   "Check1",   ControlKind::CheckBox,         kRowCount, true},
-    {ControlName::Text2,    "Text2",    ControlKind::TextBox,          kRowCount, true},
-    {ControlName::Picture1, "Picture1", ControlKind::PictureBox,       1,         false},
-    {ControlName::Command1, "Command1", ControlKind::CommandButton,    2,         true},
-    {ControlName::Text1,    "Text1",    ControlKind::MultiLineTextBox, 2,         true},
-}};
-// clang-format on
-
-constexpr const ControlArray& arrayOf(ControlName name) {
-    return kControlArrays[static_cast<std::size_t>(name)];
-}
-
-// The line of kControls that describes a control; nothing for a name and
-// index that no control has. Every lookup of a control goes through here.
-constexpr std::optional<std::size_t> positionOf(ControlName name, int index) {
-    for (std::size_t i = 0; i < kControls.size(); ++i) {
-        if (kControls[i].name == name && kControls[i].index == index)
-            return i;
-    }
-    return std::nullopt;
-}
-
-// The name whose text is `text` ("Text2"), or nothing.
-constexpr std::optional<ControlName> controlNamed(std::string_view text) {
-    for (const ControlArray& a : kControlArrays) {
-        if (a.text == text)
-            return a.name;
-    }
-    return std::nullopt;
-}
-
-// The control's line of kControls, or nullptr.
-const ControlLayout* layoutOf(ControlName name, int index);
-
-// Name and index as written in the program, e.g. "Text2(3)"; "Frame1" for single controls.
+// Name and index as written in the program, e.g. "Text2(3)"; "Frame1" for
+// the single controls.
 std::string controlId(ControlName name, int index);
 
 } // namespace velmora::layout

@@ -1,6 +1,7 @@
 #include "screen_reader.h"
 
 #include "qt_text.h"
+#include "velmora.h"
 
 #include <velmora/cone_quantity.h>
 
@@ -101,10 +102,10 @@ private:
     QAccessible::Id noticeId_ = 0;
 };
 
-QAccessibleInterface* velmoraWindowFactory(const QString& className, QObject* object) {
-    auto* widget = qobject_cast<QWidget*>(object);
-    if (className == QLatin1String("velmora::Velmora") && widget != nullptr && widget->isWindow())
-        return new WindowAccessible(widget);
+QAccessibleInterface* velmoraWindowFactory(const QString&, QObject* object) {
+    auto* window = qobject_cast<Velmora*>(object);
+    if (window != nullptr && window->isWindow())
+        return new WindowAccessible(window);
     return nullptr;
 }
 

@@ -3,11 +3,11 @@
 #include "accessible_texts.h"
 #include "appearance.h"
 #include "controls.h"
-#include "window_texts.h"
 #include "qt_text.h"
 #include "regional_settings.h"
 #include "screen_reader.h"
 #include "window_placement.h"
+#include "window_texts.h"
 
 #include <velmora/cone_quantity.h>
 
@@ -33,7 +33,6 @@
 namespace velmora {
 namespace {
 
-using layout::ControlKind;
 using layout::ControlLayout;
 using layout::ControlName;
 using layout::pixels;
@@ -99,10 +98,8 @@ QLabel* makeLabel(const ControlLayout& c, QWidget* container) {
 QListWidget* makeListBox(const ControlLayout& c, QWidget* container) {
     auto* list = new QListWidget(container);
     if (c.content == layout::Content::ListedPairs) {
-        for (const GivenPair& pair : kListedPairs) {
-            auto* item = new QListWidgetItem(toQString(pair.label), list);
-            item->setData(Qt::UserRole, 0); // the entry's associated number; nothing reads it
-        }
+        for (const GivenPair& pair : kListedPairs)
+            new QListWidgetItem(toQString(pair.label), list);
     }
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -133,8 +130,6 @@ ValueField* makeTextBox(const ControlLayout& c, QWidget* container) {
     edit->setText(contentText(c));
     edit->setFrame(true);
     edit->setReadOnly(c.state.locked);
-    if (c.state.maxLength > 0)
-        edit->setTypingLimit(c.state.maxLength);
     edit->setFocusPolicy(Qt::StrongFocus);
     return edit;
 }
@@ -182,28 +177,6 @@ QPushButton* makeCommandButton(const ControlLayout& c, QWidget* container) {
     return button;
 }
 
-QWidget* makeControl(const ControlLayout& c, QWidget* container) {
-    switch (c.kind) {
-    case ControlKind::Label:
-        return makeLabel(c, container);
-    case ControlKind::ListBox:
-        return makeListBox(c, container);
-    case ControlKind::Frame:
-        return makeFrame(c, container);
-    case ControlKind::CheckBox:
-        return makeCheckBox(c, container);
-    case ControlKind::TextBox:
-        return makeTextBox(c, container);
-    case ControlKind::MultiLineTextBox:
-        return makeMultiLineTextBox(c, container);
-    case ControlKind::PictureBox:
-        return makePictureBox(c, container);
-    case ControlKind::CommandButton:
-        return makeCommandButton(c, container);
-    }
-    return nullptr; // not reached: every kind has its case, as -Wswitch checks
-}
-
 } // namespace
 
 Velmora::Velmora(QWidget* parent)
@@ -221,21 +194,8 @@ Velmora::Velmora(QWidget* parent)
     setFixedSize(pixels(layout::kClientWidth), pixels(layout::kClientHeight));
 
     // The table lists Frame1 before the controls it holds.
-    QWidget* frame = nullptr;
-    for (std::size_t i = 0; i < layout::kControls.size(); ++i) {
-        const ControlLayout& c = layout::kControls[i];
-        controls_[i] = createControl(c, c.container == layout::Container::Frame1 ? frame : this);
-        if (c.name == ControlName::Frame1)
-            frame = controls_[i];
-    }
-    bind<ControlName::Label1>(Label1);
-    bind<ControlName::List1>(List1);
-    bind<ControlName::Frame1>(Frame1);
-    bind<ControlName::Check1>(Check1);
-    bind<ControlName::Text2>(Text2);
-    bind<ControlName::Picture1>(Picture1);
-    bind<ControlName::Command1>(Command1);
-    bind<ControlName::Text1>(Text1);
+    for (const ControlLayout& c : layout::kControls)
+        build(c, c.container == layout::Container::Frame1 ? Frame1 : static_cast<QWidget*>(this));
     applyStackingOrder();
     applyTabOrder();
     applyAccessibleTexts();
@@ -245,7 +205,7 @@ Velmora::Velmora(QWidget* parent)
 void Velmora::applyAccessibleTexts() {
     setAccessibleDescription(toQString(accessibility::kWindowDescription));
     for (const accessibility::AccessibleText& a : accessibility::kAccessibleTexts) {
-        QWidget* widget = control(a.name, a.index);
+        QWidget* widget = control({a.name, a.index});
         widget->setAccessibleName(toQString(a.accessibleName));
         widget->setAccessibleDescription(toQString(a.description));
     }
@@ -257,13 +217,40 @@ void Velmora::applyAccessibleTexts() {
     }
 }
 
-QWidget* Velmora::createControl(const ControlLayout& c, QWidget* container) {
-    QWidget* widget = makeControl(c, container);
+QWidget* Velmora::build(const ControlLayout& c, QWidget* container) {
+    const auto i = static_cast<std::size_t>(c.index);
+    QWidget* widget = nullptr;
+    switch (c.name) {
+    case ControlName::Label1:
+        widget = Label1.at(i) = makeLabel(c, container);
+        break;
+    case ControlName::List1:
+        widget = List1.at(i) = makeListBox(c, container);
+        break;
+    case ControlName::Frame1:
+        widget = Frame1 = makeFrame(c, container);
+        break;
+    case ControlName::Check1:
+        widget = Check1.at(i) = makeCheckBox(c, container);
+        break;
+    case ControlName::Text2:
+        widget = Text2.at(i) = makeTextBox(c, container);
+        break;
+    case ControlName::Picture1:
+        widget = Picture1 = makePictureBox(c, container);
+        break;
+    case ControlName::Command1:
+        widget = Command1.at(i) = makeCommandButton(c, container);
+        break;
+    case ControlName::Text1:
+        widget = Text1.at(i) = makeMultiLineTextBox(c, container);
+        break;
+    }
     widget->setObjectName(QString::fromStdString(layout::controlId(c.name, c.index)));
     widget->setGeometry(pixels(c.left), pixels(c.top), pixels(c.width), pixels(c.height));
     if (c.backColour) {
         const QColor colour = toQColor(*c.backColour);
-        if (c.kind == ControlKind::CommandButton)
+        if (c.name == ControlName::Command1)
             widget->setStyleSheet(buttonStyleSheet(colour, palette().color(QPalette::ButtonText)));
         else if (auto* frame = qobject_cast<ColouredFrame*>(widget))
             frame->setBackColour(colour);
@@ -278,29 +265,35 @@ QWidget* Velmora::createControl(const ControlLayout& c, QWidget* container) {
     return widget;
 }
 
-template <ControlName Name, typename Widget, std::size_t N>
-void Velmora::bind(std::array<Widget*, N>& members) {
-    static_assert(N == static_cast<std::size_t>(layout::arrayOf(Name).count));
-    for (std::size_t i = 0; i < N; ++i)
-        members[i] = static_cast<Widget*>(control(Name, static_cast<int>(i)));
-}
-
-template <ControlName Name, typename Widget> void Velmora::bind(Widget*& member) {
-    static_assert(!layout::arrayOf(Name).indexed);
-    member = static_cast<Widget*>(control(Name, 0));
-}
-
-QWidget* Velmora::control(ControlName name, int index) const {
-    const std::optional<std::size_t> position = layout::positionOf(name, index);
-    return position ? controls_[*position] : nullptr;
+QWidget* Velmora::control(const layout::ControlRef& ref) const {
+    const auto i = static_cast<std::size_t>(ref.index);
+    switch (ref.name) {
+    case ControlName::Label1:
+        return Label1.at(i);
+    case ControlName::List1:
+        return List1.at(i);
+    case ControlName::Frame1:
+        return Frame1;
+    case ControlName::Check1:
+        return Check1.at(i);
+    case ControlName::Text2:
+        return Text2.at(i);
+    case ControlName::Picture1:
+        return Picture1;
+    case ControlName::Command1:
+        return Command1.at(i);
+    case ControlName::Text1:
+        return Text1.at(i);
+    }
+    return nullptr; // not reached: every name has its case, as -Wswitch checks
 }
 
 // Raise every control from the bottom of its container's order to the top.
 void Velmora::applyStackingOrder() {
     for (auto it = layout::kWindowStacking.rbegin(); it != layout::kWindowStacking.rend(); ++it)
-        control(it->name, it->index)->raise();
+        control(*it)->raise();
     for (auto it = layout::kFrameStacking.rbegin(); it != layout::kFrameStacking.rend(); ++it)
-        control(it->name, it->index)->raise();
+        control(*it)->raise();
 }
 
 // Chain the controls in tab index order. Controls that never take the focus
@@ -317,7 +310,7 @@ void Velmora::applyTabOrder() {
     QWidget* previous = nullptr;
     QWidget* first = nullptr;
     for (const ControlLayout* c : byTab) {
-        QWidget* widget = control(c->name, c->index);
+        QWidget* widget = control({c->name, c->index});
         if (widget->focusPolicy() == Qt::NoFocus)
             continue;
         if (previous != nullptr)

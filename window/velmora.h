@@ -28,7 +28,7 @@ class Velmora : public QWidget {
 public:
     explicit Velmora(QWidget* parent = nullptr);
 
-    // The controls, named and indexed as in the layout table.
+    // The controls, named and indexed as in the layout table, which builds them.
     std::array<QLabel*, 2> Label1{};        // 0: title strip, 1: "Дадени:"
     std::array<QListWidget*, 1> List1{};    // the selectable combinations
     QGroupBox* Frame1 = nullptr;            // "Размери", holds the quantity rows
@@ -37,10 +37,6 @@ public:
     QLabel* Picture1 = nullptr;             // the cone figure
     std::array<QPushButton*, 2> Command1{}; // 0: Calculate, 1: Clear
     std::array<QPlainTextEdit*, 2> Text1{}; // 0: the assignment, 1: the saying (hidden)
-
-    // The control with this name and index, or nullptr where the layout
-    // table has none.
-    QWidget* control(layout::ControlName name, int index) const;
 
     // The window's event procedures and its own procedures, all in
     // velmora_procedures.cpp; the rest of this class (velmora.cpp) builds
@@ -68,11 +64,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    QWidget* createControl(const layout::ControlLayout& c, QWidget* container);
-    // Points the typed members above at the widgets made from the table.
-    template <layout::ControlName Name, typename Widget, std::size_t N>
-    void bind(std::array<Widget*, N>& members);
-    template <layout::ControlName Name, typename Widget> void bind(Widget*& member);
+    // Makes the control of a layout row as the member it names, in `container`.
+    QWidget* build(const layout::ControlLayout& c, QWidget* container);
+    QWidget* control(const layout::ControlRef& ref) const;
     void applyStackingOrder();
     void applyTabOrder();
 
@@ -82,8 +76,6 @@ private:
     void connectEvents();
     void tell(const UserMessage& message);
 
-    // Every control, in the order of layout::kControls.
-    std::array<QWidget*, layout::kControls.size()> controls_{};
     bool placed_ = false;
     bool loaded_ = false;
     NumberSettingsSource numberSettings_;

@@ -18,8 +18,7 @@ namespace velmora::test {
 namespace {
 
 struct AccessibleCase {
-    const char* control;
-    int index;
+    const char* control; // its object name
     QAccessible::Role role;
     const char* name;
     int entry = -1; // a list entry's row: the row's own interface
@@ -33,7 +32,7 @@ class AccessibleControls : public WindowTest,
 
 TEST_P(AccessibleControls, HaveABulgarianNameDescriptionAndRole) {
     const AccessibleCase& c = GetParam();
-    QWidget* widget = member(*window, c.control, c.index);
+    QWidget* widget = member(*window, c.control);
     QAccessibleInterface* a = QAccessible::queryAccessibleInterface(widget);
     ASSERT_NE(a, nullptr);
     if (c.entry >= 0) {
@@ -52,20 +51,20 @@ TEST_P(AccessibleControls, HaveABulgarianNameDescriptionAndRole) {
 INSTANTIATE_TEST_SUITE_P(
     FocusStops, AccessibleControls,
     ::testing::Values(
-        AccessibleCase{"Text1", 0, QAccessible::EditableText, "Задание"},
-        AccessibleCase{"Text2", 0, QAccessible::EditableText, "R - радиус на основата"},
-        AccessibleCase{"Text2", 1, QAccessible::EditableText, "L - образувателна"},
-        AccessibleCase{"Text2", 2, QAccessible::EditableText, "H - височина"},
-        AccessibleCase{"Text2", 3, QAccessible::EditableText, "S - околна повърхнина"},
-        AccessibleCase{"Text2", 4, QAccessible::EditableText, "V - обем"},
-        AccessibleCase{"List1", 0, QAccessible::List, "Дадени величини"},
-        AccessibleCase{"Command1", 0, QAccessible::Button, "Изчисли"},
-        AccessibleCase{"Command1", 1, QAccessible::Button, "Изчисти"},
-        AccessibleCase{"Picture1", 0, QAccessible::Graphic, "Чертеж на конус"},
-        AccessibleCase{"Check1", 0, QAccessible::CheckBox, "R е дадена"},
-        AccessibleCase{"List1", 0, QAccessible::ListItem, "Дадени R и L", 0},
-        AccessibleCase{"List1", 0, QAccessible::ListItem, "Дадени H и V", 7},
-        AccessibleCase{"List1", 0, QAccessible::ListItem, "Дадени S и V", 8}));
+        AccessibleCase{"Text1(0)", QAccessible::EditableText, "Задание"},
+        AccessibleCase{"Text2(0)", QAccessible::EditableText, "R - радиус на основата"},
+        AccessibleCase{"Text2(1)", QAccessible::EditableText, "L - образувателна"},
+        AccessibleCase{"Text2(2)", QAccessible::EditableText, "H - височина"},
+        AccessibleCase{"Text2(3)", QAccessible::EditableText, "S - околна повърхнина"},
+        AccessibleCase{"Text2(4)", QAccessible::EditableText, "V - обем"},
+        AccessibleCase{"List1(0)", QAccessible::List, "Дадени величини"},
+        AccessibleCase{"Command1(0)", QAccessible::Button, "Изчисли"},
+        AccessibleCase{"Command1(1)", QAccessible::Button, "Изчисти"},
+        AccessibleCase{"Picture1", QAccessible::Graphic, "Чертеж на конус"},
+        AccessibleCase{"Check1(0)", QAccessible::CheckBox, "R е дадена"},
+        AccessibleCase{"List1(0)", QAccessible::ListItem, "Дадени R и L", 0},
+        AccessibleCase{"List1(0)", QAccessible::ListItem, "Дадени H и V", 7},
+        AccessibleCase{"List1(0)", QAccessible::ListItem, "Дадени S и V", 8}));
 
 // Every control the Tab key reaches has a name a screen reader can say.
 TEST_F(WindowTest, EveryFocusStopHasAnAccessibleName) {

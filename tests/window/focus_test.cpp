@@ -143,14 +143,6 @@ TEST_F(WindowTest, LockedValueFieldIgnoresTyping) {
     EXPECT_TRUE(field->text().isEmpty());
 }
 
-// As built, before start-up raises the limit: typing stops at four.
-TEST_F(WindowTest, ValueFieldAsBuiltTakesAtMostFourCharacters) {
-    QLineEdit* field = window->Text2[0];
-    field->setReadOnly(false); // as the program unlocks it
-    QTest::keyClicks(field, QStringLiteral("123456"));
-    EXPECT_EQ(field->text(), QStringLiteral("1234"));
-}
-
 TEST_F(WindowTest, AssignmentTextCannotBeChanged) {
     showActive();
     QPlainTextEdit* text = window->Text1[0];

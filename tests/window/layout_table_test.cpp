@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include <set>
+#include <string>
 
 namespace velmora::test {
 namespace {
@@ -27,8 +28,9 @@ TEST_F(WindowTest, EachControlOfTheLayoutTableSitsAtItsPlaceInItsContainer) {
     std::set<const QWidget*> inWindow;
     std::set<const QWidget*> inFrame;
     for (const layout::ControlLayout& c : layout::kControls) {
-        SCOPED_TRACE(layout::controlId(c.name, c.index));
-        const QWidget* widget = window->control(c.name, c.index);
+        const std::string id = layout::controlId(c.name, c.index);
+        SCOPED_TRACE(id);
+        const QWidget* widget = member(*window, id);
         ASSERT_NE(widget, nullptr);
         EXPECT_EQ(widget->geometry(),
                   QRect(pixels(c.left), pixels(c.top), pixels(c.width), pixels(c.height)));

@@ -10,8 +10,6 @@
 #include <QPushButton>
 #include <QTest>
 
-#include <optional>
-
 namespace velmora::test {
 
 void WindowTest::SetUp() {
@@ -29,9 +27,24 @@ void WindowTest::showActive() {
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
 }
 
-QWidget* member(Velmora& w, std::string_view name, int index) {
-    const std::optional<layout::ControlName> control = layout::controlNamed(name);
-    return control ? w.control(*control, index) : nullptr;
+std::vector<QWidget*> members(const Velmora& w) {
+    std::vector<QWidget*> all{w.Frame1, w.Picture1};
+    auto add = [&all](const auto& array) { all.insert(all.end(), array.begin(), array.end()); };
+    add(w.Label1);
+    add(w.List1);
+    add(w.Check1);
+    add(w.Text2);
+    add(w.Command1);
+    add(w.Text1);
+    return all;
+}
+
+QWidget* member(const Velmora& w, std::string_view id) {
+    for (QWidget* widget : members(w))
+        if (widget != nullptr &&
+            widget->objectName() == QString::fromUtf8(id.data(), static_cast<qsizetype>(id.size())))
+            return widget;
+    return nullptr;
 }
 
 bool isSelfOrInside(const QWidget* widget, const QWidget* ancestor) {

@@ -19,6 +19,7 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Test output shows a QString as its text.
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -39,9 +40,11 @@ protected:
     std::unique_ptr<Velmora> window;
 };
 
-// The control called `name` with index `index` ("Text2", 3), looked up through
-// the window's members.
-QWidget* member(Velmora& window, std::string_view name, int index);
+// Every control, through the window's typed members.
+std::vector<QWidget*> members(const Velmora& window);
+
+// The member whose object name is `id` ("Text2(3)", "Frame1"), or nullptr.
+QWidget* member(const Velmora& window, std::string_view id);
 
 // True when `widget` is `ancestor` or lies inside it.
 bool isSelfOrInside(const QWidget* widget, const QWidget* ancestor);
