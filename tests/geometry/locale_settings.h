@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace velmora::testing {
+namespace velmora::test {
 
 struct NamedSettings {
     std::string name;
@@ -42,4 +42,4 @@ inline NumberSettings settingsOf(const std::string& name) {
     return {};
 }
 
-} // namespace velmora::testing
+} // namespace velmora::test
