@@ -3,7 +3,6 @@
 
 #include "velmora/number_settings.h"
 
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -28,11 +27,6 @@ inline const std::vector<NamedSettings>& sampleLocales() {
         {"same_separators", {",", ",", 3, 3, "-", ""}},
     };
     return locales;
-}
-
-// Names the locale in test output instead of dumping its bytes.
-inline void PrintTo(const NamedSettings& l, std::ostream* out) {
-    *out << l.name;
 }
 
 inline NumberSettings settingsOf(const std::string& name) {
