@@ -14,7 +14,7 @@ namespace {
 
 using namespace velmora;
 using velmora::fuzz::require;
-using velmora::testing::sampleLocales;
+using velmora::test::sampleLocales;
 
 // Plain writing is printf's "%.7f", but for the sign of a value that shows as
 // zero and the names of the non-numbers; in every locale a value reads back

@@ -1,6 +1,7 @@
 #include "velmora/cone_solver.h"
 #include "velmora/constants.h"
 
+#include "table_rows.h"
 #include "ulps.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +15,7 @@
 namespace {
 
 using namespace velmora;
-using velmora::testing::ulpsBetween;
+using velmora::test::ulpsBetween;
 using Q = ConeQuantity;
 
 std::uint64_t bits(double x) {
@@ -66,21 +67,18 @@ INSTANTIATE_TEST_SUITE_P(KnownCones, SolverExactResults,
                                            ExactCase{4, 5, 5, 0, 5, 5, 0, 0}));
 
 struct FailureCase {
-    const char* what;
+    const char* name;
     int pair;
     double first, second;
     SolveFailure failure;
 };
-void PrintTo(const FailureCase& c, std::ostream* out) {
-    *out << c.what;
-}
 
 class SolverFailures : public ::testing::TestWithParam<FailureCase> {};
 
 TEST_P(SolverFailures, ReportTheirKind) {
     const FailureCase c = GetParam();
     const SolveResult result = ConeSolver{}.solve(c.pair, c.first, c.second);
-    EXPECT_EQ(result.failure, c.failure) << c.what;
+    EXPECT_EQ(result.failure, c.failure) << c.name;
     EXPECT_FALSE(result.ok());
     EXPECT_TRUE(ConeSolver{}.solveAll(c.pair, c.first, c.second).empty());
 }

@@ -3,11 +3,10 @@
 
 #include "velmora/number_settings.h"
 
-#include <ostream>
 #include <string>
 #include <vector>
 
-namespace velmora::testing {
+namespace velmora::test {
 
 struct NamedSettings {
     std::string name;
@@ -30,11 +29,6 @@ inline const std::vector<NamedSettings>& sampleLocales() {
     return locales;
 }
 
-// Names the locale in test output instead of dumping its bytes.
-inline void PrintTo(const NamedSettings& l, std::ostream* out) {
-    *out << l.name;
-}
-
 inline NumberSettings settingsOf(const std::string& name) {
     for (const auto& l : sampleLocales())
         if (l.name == name)
@@ -42,4 +36,4 @@ inline NumberSettings settingsOf(const std::string& name) {
     return {};
 }
 
-} // namespace velmora::testing
+} // namespace velmora::test

@@ -14,7 +14,7 @@
 namespace {
 
 using namespace velmora;
-using velmora::testing::ulpsBetween;
+using velmora::test::ulpsBetween;
 using Q = ConeQuantity;
 
 constexpr int kSurfaceVolume = 8;

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <limits>
 
-namespace velmora::testing {
+namespace velmora::test {
 
 inline std::uint64_t ulpsBetween(double a, double b) {
     if (std::isnan(a) || std::isnan(b))
@@ -21,4 +21,4 @@ inline std::uint64_t ulpsBetween(double a, double b) {
                    : static_cast<std::uint64_t>(kb) - static_cast<std::uint64_t>(ka);
 }
 
-} // namespace velmora::testing
+} // namespace velmora::test

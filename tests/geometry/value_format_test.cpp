@@ -12,7 +12,7 @@
 namespace {
 
 using namespace velmora;
-using velmora::testing::settingsOf;
+using velmora::test::settingsOf;
 
 struct FormatCase {
     const char* locale;

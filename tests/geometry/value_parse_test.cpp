@@ -13,7 +13,7 @@
 namespace {
 
 using namespace velmora;
-using velmora::testing::settingsOf;
+using velmora::test::settingsOf;
 
 struct ParseCase {
     const char* locale;

@@ -32,9 +32,14 @@ template <NamedRow Row> void PrintTo(const Row& row, std::ostream* out) {
 
 // Rows live in each test file's unnamed namespace, where argument-dependent
 // lookup looks for their printer: this is that namespace in every file that
-// includes this header.
+// includes this header, inside velmora::test (the window's tests) or at the
+// top (the library's tests).
 namespace {
 using velmora::test::PrintTo;
 } // namespace
 
 } // namespace velmora::test
+
+namespace {
+using velmora::test::PrintTo;
+} // namespace

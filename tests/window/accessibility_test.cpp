@@ -1,5 +1,6 @@
 // What a screen reader learns of the window through Qt's accessibility.
 #include "regional_settings.h"
+#include "table_rows.h"
 #include "user_actions.h"
 #include "window_test_support.h"
 
@@ -23,9 +24,6 @@ struct AccessibleCase {
     const char* name;
     int entry = -1; // a list entry's row: the row's own interface
 };
-void PrintTo(const AccessibleCase& c, std::ostream* out) {
-    *out << c.name;
-}
 
 class AccessibleControls : public WindowTest,
                            public ::testing::WithParamInterface<AccessibleCase> {};

@@ -25,12 +25,6 @@ std::vector<QWidget*> expectedTabStops(Velmora& w) {
             w.Text2[4], w.List1[0], w.Command1[0], w.Command1[1], w.Picture1};
 }
 
-TEST_F(WindowTest, OpensWithTheFocusOnTheAssignmentText) {
-    showActive();
-    EXPECT_EQ(QApplication::focusWidget(), window->Text1[0])
-        << describe(QApplication::focusWidget());
-}
-
 TEST_F(WindowTest, TabVisitsTheControlsInTabIndexOrder) {
     showActive();
     const std::vector<QWidget*> stops = expectedTabStops(*window);

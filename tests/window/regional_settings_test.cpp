@@ -13,25 +13,20 @@
 #include <utility>
 #include <vector>
 
-#include <ostream>
-
 namespace velmora::test {
 namespace {
 
 struct LocaleCase {
-    const char* locale;
+    const char* name; // of the locale
     NumberSettings expected;
     const char* fortySevenThousand; // how 47123.5 is written
     bool qtGroups = false;          // the locale made to group, as Qt's system C locale does
 };
-void PrintTo(const LocaleCase& c, std::ostream* out) {
-    *out << c.locale;
-}
 
 class SettingsOfLocale : public ::testing::TestWithParam<LocaleCase> {};
 
 TEST_P(SettingsOfLocale, AreReadOffQLocale) {
-    QLocale locale(QString::fromUtf8(GetParam().locale));
+    QLocale locale(QString::fromUtf8(GetParam().name));
     if (GetParam().qtGroups)
         locale.setNumberOptions(QLocale::DefaultNumberOptions);
     const NumberSettings s = numberSettingsOf(locale);

@@ -62,11 +62,6 @@ protected:
     }
 };
 
-TEST_F(RenderingTest, RenderingIsTheClientArea) {
-    const QImage image = render();
-    EXPECT_EQ(image.size(), QSize(481, 424));
-}
-
 TEST_F(RenderingTest, SolidColours) {
     const QImage image = render();
     for (const ColourSample& s : kSolidSamples) {

@@ -1,76 +1,18 @@
-// The window as built: its title bar, its font, and how much of the list and the texts shows.
+// The window as built: its font, and how much of the list and the texts shows.
 #include "window_test_support.h"
 
-#include <QApplication>
-#include <QCheckBox>
-#include <QFontInfo>
 #include <QFontMetrics>
-#include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
 
-#include <vector>
-
 namespace velmora::test {
 namespace {
-
-std::vector<QWidget*> allControls(Velmora& w) {
-    std::vector<QWidget*> controls{w.Label1[0],   w.Label1[1],   w.List1[0], w.Frame1,  w.Picture1,
-                                   w.Command1[0], w.Command1[1], w.Text1[0], w.Text1[1]};
-    for (std::size_t i = 0; i < 5; ++i) {
-        controls.push_back(w.Check1[i]);
-        controls.push_back(w.Text2[i]);
-    }
-    return controls;
-}
-
-TEST(Application, NameAndVersion) {
-    EXPECT_EQ(QApplication::applicationName(), QStringLiteral("Velmora"));
-    EXPECT_EQ(QApplication::applicationVersion(), QStringLiteral("1.00"));
-}
-
-TEST_F(WindowTest, TitleBarHasIconCaptionAndCloseOnly) {
-    const Qt::WindowFlags flags = window->windowFlags();
-    EXPECT_EQ(flags & Qt::WindowType_Mask, Qt::Window);
-    EXPECT_TRUE(flags.testFlag(Qt::CustomizeWindowHint));
-    EXPECT_TRUE(flags.testFlag(Qt::WindowTitleHint));
-    EXPECT_TRUE(flags.testFlag(Qt::WindowSystemMenuHint));
-    EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
-    EXPECT_FALSE(flags.testFlag(Qt::WindowMinimizeButtonHint));
-    EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
-    EXPECT_FALSE(flags.testFlag(Qt::FramelessWindowHint));
-    EXPECT_TRUE(window->isWindow());
-    EXPECT_FALSE(window->windowIcon().isNull());
-}
-
-TEST_F(WindowTest, EveryControlUsesTheWindowFont) {
-    const QFont font = window->font();
-    EXPECT_EQ(font.families().value(0), QStringLiteral("Times New Roman"));
-    EXPECT_TRUE(font.families().contains(QStringLiteral("Liberation Serif")));
-    EXPECT_EQ(font.styleHint(), QFont::Serif);
-    for (QWidget* control : allControls(*window)) {
-        SCOPED_TRACE(describe(control));
-        EXPECT_FALSE(control->testAttribute(Qt::WA_SetFont)) << "has a font of its own";
-        const QFontInfo info(control->font());
-        EXPECT_EQ(info.pixelSize(), 16); // 12 pt at 96 dots per inch
-        EXPECT_EQ(info.weight(), QFont::Normal);
-        EXPECT_FALSE(info.italic());
-        EXPECT_FALSE(info.underline());
-        EXPECT_FALSE(info.strikeOut());
-        EXPECT_TRUE(info.family() == QStringLiteral("Times New Roman") ||
-                    info.family() == QStringLiteral("Liberation Serif") ||
-                    info.family() == QStringLiteral("DejaVu Serif"))
-            << info.family().toStdString();
-    }
-}
 
 TEST_F(WindowTest, FontRendersCyrillic) {
     const QFontMetrics metrics(window->font());
@@ -122,12 +64,6 @@ TEST_F(WindowTest, AssignmentTextIsLongerThanItsBoxAndScrolls) {
     EXPECT_GT(displayLines, 13);
     bar->setValue(bar->maximum());
     EXPECT_EQ(bar->value(), bar->maximum());
-}
-
-TEST_F(WindowTest, SayingIsHidden) {
-    window->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    EXPECT_FALSE(window->Text1[1]->isVisible());
 }
 
 // A caption wider than its label, or broken onto a second line, is cut off.
