@@ -3,11 +3,11 @@
 #include "accessible_texts.h"
 #include "appearance.h"
 #include "controls.h"
-#include "window_texts.h"
 #include "qt_text.h"
 #include "regional_settings.h"
 #include "screen_reader.h"
 #include "window_placement.h"
+#include "window_texts.h"
 
 #include <velmora/cone_quantity.h>
 
@@ -240,6 +240,13 @@ Velmora::Velmora(QWidget* parent)
     applyTabOrder();
     applyAccessibleTexts();
     connectEvents();
+    setNumberSettingsSource(numberSettings_);
+}
+
+void Velmora::setNumberSettingsSource(NumberSettingsSource source) {
+    numberSettings_ = source;
+    for (ValueField* field : Text2)
+        field->setNumberSettingsSource(source);
 }
 
 void Velmora::applyAccessibleTexts() {
