@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QMenu>
 #include <QPainter>
 #include <QStyle>
@@ -158,11 +159,33 @@ template <typename Step> void ValueField::restore(Step step) {
     restoring_ = false;
 }
 
+namespace {
+
+// The keypad's decimal key: Qt names it by what the layout puts on it, a
+// point or a comma, or the text is the desktop's own decimal separator.
+bool isKeypadDecimalKey(const QKeyEvent* event) {
+    if (!event->modifiers().testFlag(Qt::KeypadModifier))
+        return false;
+    return event->key() == Qt::Key_Comma || event->key() == Qt::Key_Period ||
+           (!event->text().isEmpty() && event->text() == QLocale::system().decimalPoint());
+}
+
+} // namespace
+
 void ValueField::keyPressEvent(QKeyEvent* event) {
-    if (event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo))
+    if (event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo)) {
         restore([&] { QLineEdit::keyPressEvent(event); });
-    else
+    } else if (isKeypadDecimalKey(event)) {
+        // As in a spreadsheet: the decimal separator that the field's
+        // numbers are written with, whatever the keyboard layout types.
+        QKeyEvent typed(event->type(), event->key(), event->modifiers(),
+                        QString::fromStdString(numberSettings_().decimalSeparator),
+                        event->isAutoRepeat(), event->count());
+        QLineEdit::keyPressEvent(&typed);
+        event->setAccepted(typed.isAccepted());
+    } else {
         QLineEdit::keyPressEvent(event);
+    }
 }
 
 void ValueField::contextMenuEvent(QContextMenuEvent* event) {

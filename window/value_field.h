@@ -27,7 +27,8 @@ public:
     void setTypingLimit(int limit) { typingLimit_ = limit; }
 
     // The number format that the field's text is written in: the limit
-    // reads numbers by it.
+    // reads numbers by it, and the keypad's decimal key types its decimal
+    // separator.
     using NumberSettingsSource = NumberSettings (*)();
     void setNumberSettingsSource(NumberSettingsSource source) { numberSettings_ = source; }
 

@@ -532,7 +532,15 @@ INSTANTIATE_TEST_SUITE_P(Fields, Editing, ::testing::Values(
                  QApplication::clipboard()->setText(QStringLiteral("1.23456789"));
                  keys(f, {kCtrl | Qt::Key_V});
              },
-             "1.234567", false, germanSettings}),
+             "1.234567", false, germanSettings},
+    // The keypad's decimal key types the decimal separator of the number
+    // format, whatever the keyboard layout puts on it.
+    EditCase{"bg_BG_keypad_decimal_types_a_comma", false, 0,
+             [](Velmora&, ValueField* f) { keys(f, {Qt::Key_2, Qt::KeypadModifier | Qt::Key_Period, Qt::Key_5}); },
+             "2,5", false, bulgarianSettings},
+    EditCase{"C_keypad_decimal_types_a_point", false, 0,
+             [](Velmora&, ValueField* f) { keys(f, {Qt::Key_2, Qt::KeypadModifier | Qt::Key_Comma, Qt::Key_5}); },
+             "2.5"}),
     RowName{});
 // clang-format on
 
