@@ -526,6 +526,13 @@ INSTANTIATE_TEST_SUITE_P(Fields, Editing, ::testing::Values(
                  keys(f, {kCtrl | Qt::Key_V});
              },
              "1 234,56", false, bulgarianSettings},
+    // Whatever blank comes before the digits, they stay whole.
+    EditCase{"pasted_number_after_a_no_break_space_refused", false, 0,
+             [](Velmora&, ValueField* f) {
+                 QApplication::clipboard()->setText(QString::fromUtf8("\u00a012345678"));
+                 keys(f, {kCtrl | Qt::Key_V});
+             },
+             "", true},
     // A point that joins no well-formed groups separates decimals in German too.
     EditCase{"de_DE_pasted_point_decimals_cut", false, 0,
              [](Velmora&, ValueField* f) {
