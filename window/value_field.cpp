@@ -1,9 +1,12 @@
 #include "value_field.h"
 
+#include "velmora/value_edit.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QMenu>
 #include <QPainter>
 #include <QStyle>
@@ -17,13 +20,33 @@
 
 namespace velmora {
 
-// Keeps typing and pasting from making the text longer than the limit:
-// typing is refused once the field is full, and a paste takes what fits. A
-// longer text that the program wrote can still be shortened, or have
-// characters replaced, but it cannot grow; once none of it is left, the
-// limit holds again. Texts that the program writes and texts that undo and
-// redo bring back are let through whole: cutting them would show another
-// number.
+namespace {
+
+// The length that the typing limit counts: group separators between digits
+// are left out, so that "1 500 000" is seven.
+qsizetype countedLength(const QString& text, const NumberSettings& settings) {
+    const QByteArray utf8 = text.toUtf8();
+    qsizetype separators = 0;
+    for (const TextRange& r : digitGroupSeparators(
+             std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())), settings))
+        separators += QString::fromUtf8(utf8.sliced(static_cast<qsizetype>(r.start),
+                                                    static_cast<qsizetype>(r.size)))
+                          .size();
+    return text.size() - separators;
+}
+
+} // namespace
+
+// Keeps typing and pasting from making the text longer than the limit. An
+// edit that does not fit loses whole characters from the end of what it
+// inserts, but only where its number stays the same with fewer decimals
+// ("37.6991118" pasted gives "37.6991"); one that would lose a digit of the
+// whole part, a sign or an exponent is refused whole, since the field
+// would then hold another number. So typing is refused once the field is
+// full. A longer text that the program wrote can still be shortened, or
+// have characters replaced, but it cannot grow; once none of it is left,
+// the limit holds again. Texts that the program writes and texts that undo
+// and redo bring back are let through whole.
 class TypingLimitValidator : public QValidator {
 public:
     explicit TypingLimitValidator(ValueField* field) : QValidator(field), field_(field) {}
@@ -34,22 +57,35 @@ public:
         const QString& before = field_->lastText_;
         if (input.size() <= before.size())
             return Acceptable; // nothing grew
+        const NumberSettings settings = field_->numberSettings_();
         const Edit edit = editOf(before, input, pos);
         const qsizetype kept = before.size() - edit.replaced;
-        const qsizetype allowed = kept > 0
-                                      ? std::max<qsizetype>(field_->typingLimit_, before.size())
-                                      : field_->typingLimit_;
-        const qsizetype excess = input.size() - allowed;
-        if (excess <= 0)
+        const qsizetype allowed =
+            kept > 0 ? std::max<qsizetype>(field_->typingLimit_, countedLength(before, settings))
+                     : field_->typingLimit_;
+        if (countedLength(input, settings) <= allowed)
             return Acceptable;
-        // Drop what does not fit from the end of the inserted text, never
-        // splitting a character (a surrogate pair, an emoji with its marks).
+
+        // Drop whole characters (never half a surrogate pair, nor an emoji
+        // without its marks) from the end of the inserted text until it fits.
         const qsizetype insertedEnd = input.size() - (before.size() - edit.start - edit.replaced);
-        const qsizetype from = wholeCharactersUpTo(
-            input, edit.start, std::max<qsizetype>(edit.start, insertedEnd - excess));
-        input.remove(from, insertedEnd - from);
+        QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, input);
+        qsizetype from = insertedEnd;
+        QString shortened = input;
+        while (countedLength(shortened, settings) > allowed) {
+            if (from <= edit.start)
+                return refuse();
+            characters.setPosition(from);
+            from = std::max(edit.start, characters.toPreviousBoundary());
+            shortened = QString(input).remove(from, insertedEnd - from);
+        }
+        if (!keepsNumber(input.toStdString(), shortened.toStdString(), settings))
+            return refuse();
+        if (shortened == before)
+            return Invalid; // nothing of the edit is left: as a refused key, silently
+        input = shortened;
         pos = static_cast<int>(from);
-        return input.size() > allowed ? Invalid : Acceptable;
+        return Acceptable;
     }
 
 private:
@@ -59,6 +95,12 @@ private:
         qsizetype start;
         qsizetype replaced;
     };
+
+    // QLineEdit takes the edit back; the user hears that it did.
+    State refuse() const {
+        emit field_->editRefused();
+        return Invalid;
+    }
 
     // The selection (or the cursor) that the field had before the edit,
     // where the new text agrees with it; otherwise, for an edit the field
@@ -82,21 +124,12 @@ private:
         return {prefix, before.size() - prefix - suffix};
     }
 
-    // The last boundary between whole characters of `text` at or before
-    // `end`, and not before `start`.
-    static qsizetype wholeCharactersUpTo(const QString& text, qsizetype start, qsizetype end) {
-        QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, text);
-        characters.setPosition(end);
-        if (!characters.isAtBoundary())
-            characters.toPreviousBoundary();
-        return std::max(start, characters.position());
-    }
-
     ValueField* field_;
 };
 
 ValueField::ValueField(QWidget* parent) : QLineEdit(parent) {
     setValidator(new TypingLimitValidator(this));
+    connect(this, &ValueField::editRefused, this, [] { QApplication::beep(); });
     connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
         lastText_ = text;
         updateToolTip();
@@ -126,11 +159,33 @@ template <typename Step> void ValueField::restore(Step step) {
     restoring_ = false;
 }
 
+namespace {
+
+// The keypad's decimal key: Qt names it by what the layout puts on it, a
+// point or a comma, or the text is the desktop's own decimal separator.
+bool isKeypadDecimalKey(const QKeyEvent* event) {
+    if (!event->modifiers().testFlag(Qt::KeypadModifier))
+        return false;
+    return event->key() == Qt::Key_Comma || event->key() == Qt::Key_Period ||
+           (!event->text().isEmpty() && event->text() == QLocale::system().decimalPoint());
+}
+
+} // namespace
+
 void ValueField::keyPressEvent(QKeyEvent* event) {
-    if (event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo))
+    if (event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo)) {
         restore([&] { QLineEdit::keyPressEvent(event); });
-    else
+    } else if (isKeypadDecimalKey(event)) {
+        // As in a spreadsheet: the decimal separator that the field's
+        // numbers are written with, whatever the keyboard layout types.
+        QKeyEvent typed(event->type(), event->key(), event->modifiers(),
+                        QString::fromStdString(numberSettings_().decimalSeparator),
+                        event->isAutoRepeat(), event->count());
+        QLineEdit::keyPressEvent(&typed);
+        event->setAccepted(typed.isAccepted());
+    } else {
         QLineEdit::keyPressEvent(event);
+    }
 }
 
 void ValueField::contextMenuEvent(QContextMenuEvent* event) {

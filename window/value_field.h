@@ -4,6 +4,8 @@
 // field's tooltip.
 #pragma once
 
+#include "velmora/number_settings.h"
+
 #include <QBasicTimer>
 #include <QLineEdit>
 #include <QString>
@@ -17,15 +19,28 @@ public:
 
     // QLineEdit's own maximum length would cut a result written by the
     // program ("47.1238898" would show as "47.1238"), so the limit lives
-    // here and QLineEdit's stays at its default.
+    // here and QLineEdit's stays at its default. Group separators between
+    // digits do not count toward it, and an edit too long for it loses
+    // only decimals: one that would lose any other part of its number is
+    // refused whole, with a beep.
     int typingLimit() const { return typingLimit_; }
     void setTypingLimit(int limit) { typingLimit_ = limit; }
+
+    // The number format that the field's text is written in: the limit
+    // reads numbers by it, and the keypad's decimal key types its decimal
+    // separator.
+    using NumberSettingsSource = NumberSettings (*)();
+    void setNumberSettingsSource(NumberSettingsSource source) { numberSettings_ = source; }
 
     // Writes `text` whole, whatever its length, and shows it from its start.
     void writeText(const QString& text);
 
     // Whether the whole text fits the field's width.
     bool showsWholeText() const;
+
+signals:
+    // An edit was refused because the limit would have changed its number.
+    void editRefused();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -48,6 +63,7 @@ private:
     template <typename Step> void restore(Step step);
 
     int typingLimit_ = 32767;
+    NumberSettingsSource numberSettings_ = plainNumberSettings;
     bool writing_ = false;
     bool restoring_ = false;
     QString lastText_; // the text before the edit in progress

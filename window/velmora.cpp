@@ -200,6 +200,13 @@ Velmora::Velmora(QWidget* parent)
     applyTabOrder();
     applyAccessibleTexts();
     connectEvents();
+    setNumberSettingsSource(numberSettings_);
+}
+
+void Velmora::setNumberSettingsSource(NumberSettingsSource source) {
+    numberSettings_ = source;
+    for (ValueField* field : Text2)
+        field->setNumberSettingsSource(source);
 }
 
 void Velmora::applyAccessibleTexts() {

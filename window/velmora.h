@@ -55,9 +55,10 @@ public:
     void ClearValues();
 
     // Where the number settings for reading and writing values come from:
-    // the user's regional settings, unless a test says otherwise.
-    using NumberSettingsSource = NumberSettings (*)();
-    void setNumberSettingsSource(NumberSettingsSource source) { numberSettings_ = source; }
+    // the user's regional settings, unless a test says otherwise. The value
+    // fields read their texts by the same settings.
+    using NumberSettingsSource = ValueField::NumberSettingsSource;
+    void setNumberSettingsSource(NumberSettingsSource source);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

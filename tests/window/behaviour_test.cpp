@@ -16,6 +16,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -358,7 +359,8 @@ TEST_F(BehaviourTest, NoProcedureMovesTheFocus) {
 }
 
 // ---- Editing a value field: typing and pasting never put more than seven
-// characters in; undo brings back a text the field held, whole.
+// characters in, group separators between digits left uncounted, and never
+// turn a number into another; undo brings back a text the field held, whole.
 
 void keys(ValueField* field, std::initializer_list<QKeyCombination> presses) {
     for (QKeyCombination k : presses)
@@ -389,12 +391,15 @@ struct EditCase {
     int slot;
     void (*edit)(Velmora&, ValueField*);
     const char* expected;
+    bool refused = false; // an edit was refused, and the user heard it
+    NumberSettings (*settings)() = plainSettings;
 };
 
 class Editing : public BehaviourTest, public ::testing::WithParamInterface<EditCase> {};
 
 TEST_P(Editing, KeepsTheTypingLimit) {
     const EditCase& c = GetParam();
+    window->setNumberSettingsSource(c.settings);
     if (c.afterResult) {
         user().typeInto(0, QStringLiteral("3"));
         user().typeInto(1, QStringLiteral("5"));
@@ -404,8 +409,10 @@ TEST_P(Editing, KeepsTheTypingLimit) {
     QApplication::clipboard()->setText(QStringLiteral("123456789"));
     ValueField* field = window->Text2.at(static_cast<std::size_t>(c.slot));
     QTest::mouseClick(field, Qt::LeftButton);
+    QSignalSpy refusals(field, &ValueField::editRefused);
     c.edit(*window, field);
     EXPECT_EQ(field->text(), QString::fromUtf8(c.expected));
+    EXPECT_EQ(!refusals.isEmpty(), c.refused);
 }
 
 const auto kCtrl = Qt::ControlModifier;
@@ -413,7 +420,7 @@ const auto kCtrl = Qt::ControlModifier;
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Fields, Editing, ::testing::Values(
     EditCase{"eighth_typed_character_refused", false, 0,
-             [](Velmora&, ValueField* f) { QTest::keyClicks(f, "12345678"); }, "1234567"},
+             [](Velmora&, ValueField* f) { QTest::keyClicks(f, "12345678"); }, "1234567", true},
     EditCase{"result_cannot_grow", true, 1,
              [](Velmora&, ValueField* f) { keys(f, {Qt::Key_End, Qt::Key_9}); }, "5.0000000"},
     EditCase{"result_can_shrink", true, 1,
@@ -439,14 +446,25 @@ INSTANTIATE_TEST_SUITE_P(Fields, Editing, ::testing::Values(
                  QTest::keyClicks(f, "3.0000000");
              },
              "3.00000"},
-    EditCase{"paste_takes_what_fits", false, 0,
-             [](Velmora&, ValueField* f) { keys(f, {Qt::Key_9, kCtrl | Qt::Key_V}); }, "9123456"},
+    // Cutting a whole number to what fits would make it another number.
+    EditCase{"pasted_whole_number_too_long_refused_keeping_the_text", false, 0,
+             [](Velmora&, ValueField* f) {
+                 QApplication::clipboard()->setText(QStringLiteral("50000000"));
+                 keys(f, {Qt::Key_3, kCtrl | Qt::Key_A, kCtrl | Qt::Key_V});
+             },
+             "3", true},
+    EditCase{"paste_before_a_digit_refused_where_it_does_not_fit", false, 0,
+             [](Velmora&, ValueField* f) { keys(f, {Qt::Key_9, Qt::Key_Home, kCtrl | Qt::Key_V}); },
+             "9", true},
     EditCase{"full_field_takes_no_paste", false, 0,
-             [](Velmora&, ValueField* f) { keys(f, {Qt::Key_9, kCtrl | Qt::Key_V, kCtrl | Qt::Key_V}); },
-             "9123456"},
+             [](Velmora&, ValueField* f) { QTest::keyClicks(f, "1234567"); keys(f, {kCtrl | Qt::Key_V}); },
+             "1234567", true},
     EditCase{"paste_into_an_emptied_result", true, 1,
-             [](Velmora&, ValueField* f) { keys(f, {kCtrl | Qt::Key_A, Qt::Key_Delete, kCtrl | Qt::Key_V}); },
-             "1234567"},
+             [](Velmora&, ValueField* f) {
+                 QApplication::clipboard()->setText(QStringLiteral("0.123456789"));
+                 keys(f, {kCtrl | Qt::Key_A, Qt::Key_Delete, kCtrl | Qt::Key_V});
+             },
+             "0.12345"},
     EditCase{"locked_field_refuses_typing_and_paste", false, 2,
              [](Velmora&, ValueField* f) { keys(f, {Qt::Key_3, Qt::Key_4, kCtrl | Qt::Key_V}); }, ""},
     EditCase{"undo_after_delete_restores_the_result", true, 1,
@@ -465,7 +483,11 @@ INSTANTIATE_TEST_SUITE_P(Fields, Editing, ::testing::Values(
              },
              "5.0000000"},
     EditCase{"paste_from_the_context_menu_takes_what_fits", false, 0,
-             [](Velmora&, ValueField* f) { chooseFromContextMenu(f, "&Paste"); }, "1234567"},
+             [](Velmora&, ValueField* f) {
+                 QApplication::clipboard()->setText(QStringLiteral("3.14159265"));
+                 chooseFromContextMenu(f, "&Paste");
+             },
+             "3.14159"},
     EditCase{"paste_over_the_whole_selected_result_takes_seven", true, 0,
              [](Velmora&, ValueField* f) {
                  QApplication::clipboard()->setText(QStringLiteral("37.6991118"));
@@ -487,7 +509,45 @@ INSTANTIATE_TEST_SUITE_P(Fields, Editing, ::testing::Values(
              [](Velmora&, ValueField* f) {
                  keys(f, {kCtrl | Qt::Key_A, Qt::Key_Delete, kCtrl | Qt::Key_Z, kCtrl | Qt::ShiftModifier | Qt::Key_Z});
              },
-             ""}),
+             ""},
+    // Group separators between digits do not count toward the seven.
+    EditCase{"bg_BG_grouped_whole_number_typed", false, 0,
+             [](Velmora&, ValueField* f) { QTest::keyClicks(f, "1 500 000"); }, "1 500 000", false,
+             bulgarianSettings},
+    EditCase{"bg_BG_pasted_result_keeps_its_whole_part", false, 0,
+             [](Velmora&, ValueField* f) {
+                 QApplication::clipboard()->setText(QString::fromUtf8("9\u00a0999\u00a0999,0000000"));
+                 keys(f, {kCtrl | Qt::Key_V});
+             },
+             "9\u00a0999\u00a0999", false, bulgarianSettings},
+    EditCase{"bg_BG_pasted_grouped_number_loses_decimals", false, 0,
+             [](Velmora&, ValueField* f) {
+                 QApplication::clipboard()->setText(QStringLiteral("1 234,56789"));
+                 keys(f, {kCtrl | Qt::Key_V});
+             },
+             "1 234,56", false, bulgarianSettings},
+    // Whatever blank comes before the digits, they stay whole.
+    EditCase{"pasted_number_after_a_no_break_space_refused", false, 0,
+             [](Velmora&, ValueField* f) {
+                 QApplication::clipboard()->setText(QString::fromUtf8("\u00a012345678"));
+                 keys(f, {kCtrl | Qt::Key_V});
+             },
+             "", true},
+    // A point that joins no well-formed groups separates decimals in German too.
+    EditCase{"de_DE_pasted_point_decimals_cut", false, 0,
+             [](Velmora&, ValueField* f) {
+                 QApplication::clipboard()->setText(QStringLiteral("1.23456789"));
+                 keys(f, {kCtrl | Qt::Key_V});
+             },
+             "1.234567", false, germanSettings},
+    // The keypad's decimal key types the decimal separator of the number
+    // format, whatever the keyboard layout puts on it.
+    EditCase{"bg_BG_keypad_decimal_types_a_comma", false, 0,
+             [](Velmora&, ValueField* f) { keys(f, {Qt::Key_2, Qt::KeypadModifier | Qt::Key_Period, Qt::Key_5}); },
+             "2,5", false, bulgarianSettings},
+    EditCase{"C_keypad_decimal_types_a_point", false, 0,
+             [](Velmora&, ValueField* f) { keys(f, {Qt::Key_2, Qt::KeypadModifier | Qt::Key_Comma, Qt::Key_5}); },
+             "2.5"}),
     RowName{});
 // clang-format on
 

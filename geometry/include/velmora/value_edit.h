@@ -1,0 +1,34 @@
+// What an edit of a value's text may leave out without changing its number:
+// the window's typing limit asks these before it shortens an edit.
+#pragma once
+
+#include "velmora/number_settings.h"
+
+#include <cstddef>
+#include <string_view>
+#include <vector>
+
+namespace velmora {
+
+// A part of a text, in bytes.
+struct TextRange {
+    std::size_t start = 0;
+    std::size_t size = 0;
+    bool operator==(const TextRange&) const = default;
+};
+
+// The group separators among the digits that begin the number at the start
+// of `text`: the settings' own, or the plain space or apostrophe typed for
+// it, each with a digit on either side. The groups need not be complete, so
+// that a number being typed ("1 500 0") has its separators too.
+std::vector<TextRange> digitGroupSeparators(std::string_view text, const NumberSettings& settings);
+
+// Whether `shortened` begins with the number that `text` begins with, or
+// with the same number written with fewer of its decimals: the same sign,
+// whole part and exponent. Also true when neither begins with a number.
+// Every number that parseValue reads is seen here, and where a text might
+// begin with one after characters that parseValue does not pass over, it
+// is taken to: a doubt keeps the number whole.
+bool keepsNumber(std::string_view text, std::string_view shortened, const NumberSettings& settings);
+
+} // namespace velmora
