@@ -6,6 +6,7 @@
 #include <charconv>
 #include <limits>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,15 @@ namespace {
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
+
+// Blanks in UTF-8: every character that Unicode counts as white space (the
+// spaces, tabs and line breaks, CR and LF among them), and the zero-width
+// space and byte order mark that a paste from a web page or a file brings.
+constexpr std::string_view kBlanks[] = {
+    "\t",     "\n",     "\v",     "\f",     "\r",     " ",      "\u0085", "\u00a0", "\u1680",
+    "\u2000", "\u2001", "\u2002", "\u2003", "\u2004", "\u2005", "\u2006", "\u2007", "\u2008",
+    "\u2009", "\u200a", "\u200b", "\u2028", "\u2029", "\u202f", "\u205f", "\u3000", "\ufeff",
+};
 
 // A cursor over the text that the reader moves forward only on success.
 class Reader {
@@ -31,6 +41,9 @@ public:
             return false;
         pos_ += token.size();
         return true;
+    }
+    bool takeAnyOf(std::span<const std::string_view> tokens) {
+        return std::ranges::any_of(tokens, [this](std::string_view t) { return take(t); });
     }
     bool takeAny(std::string_view characters) {
         if (atEnd() || characters.find(peek()) == std::string_view::npos)
@@ -104,7 +117,7 @@ long long saturatedExponent(std::string_view digits, bool negative) {
 
 double parseValue(std::string_view text, const NumberSettings& s) {
     Reader in(text);
-    while (in.takeAny(" \t"))
+    while (in.takeAnyOf(kBlanks))
         ;
 
     bool negative = false;

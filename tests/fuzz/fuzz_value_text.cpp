@@ -51,11 +51,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         any.secondaryGroupSize = static_cast<signed char>(sizes[1]);
     }
     // Under plain settings the text reads as strtod reads it, bit for bit,
-    // where strtod reads the decimal form (it also knows "inf", hexadecimal
-    // and more blanks). Both stop at a NUL.
+    // where strtod reads the decimal form (it also knows "inf" and
+    // hexadecimal) after the blanks that both skip. Both stop at a NUL.
     char* end = nullptr;
     const double expected = std::strtod(text.c_str(), &end);
-    if (std::string_view(text.c_str(), end).find_first_not_of(" \t+-.0123456789eE") == text.npos)
+    if (std::string_view(text.c_str(), end).find_first_not_of(" \t\n\v\f\r+-.0123456789eE") ==
+        text.npos)
         require(fuzz::sameBits(parseValue(text), expected), "plain reading is strtod's");
     // Any text under any settings reads as a number that writes.
     require(!std::isnan(parseValue(text, any)), "any settings read a number");

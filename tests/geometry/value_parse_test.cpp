@@ -52,7 +52,12 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"C", "5 6", 5}, ParseCase{"C", "0012.50", 12.5}, ParseCase{"C", "1e400", kInf},
         ParseCase{"C", "-1e400", -kInf}, ParseCase{"C", "1e-400", 0},
         ParseCase{"C", "0.000e99999", 0}, ParseCase{"C", "1e99999999999999999999", kInf},
-        ParseCase{"C", "1e-99999999999999999999", 0}, ParseCase{"C", "(5)", 0}));
+        ParseCase{"C", "1e-99999999999999999999", 0}, ParseCase{"C", "(5)", 0},
+        // Any Unicode blank before the number is skipped, as pasted text brings them.
+        ParseCase{"C", "\u00a03", 3}, ParseCase{"C", "\n3", 3}, ParseCase{"C", "\r\n\t3", 3},
+        ParseCase{"C", "\u20073", 3}, ParseCase{"C", "\u202f3", 3}, ParseCase{"C", "\u30003", 3},
+        ParseCase{"C", "\u2028-3", -3}, ParseCase{"C", "\ufeff\u200b.5", 0.5},
+        ParseCase{"C", "\u00a0", 0}));
 
 // Texts in a comma or grouping locale: its own forms read, and the point
 // still works.
@@ -61,15 +66,16 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ParseCase{"bg_BG", "47,1238898", 47.1238898}, ParseCase{"bg_BG", "47.1238898", 47.1238898},
         ParseCase{"bg_BG", "1\u00a0234,5000000", 1234.5}, ParseCase{"bg_BG", "1\u00a0234", 1234},
-        ParseCase{"bg_BG", "2,5", 2.5}, ParseCase{"de_DE", "1.234,0000000", 1234},
-        ParseCase{"de_DE", "1.5", 1.5}, ParseCase{"de_DE", "1.234", 1234},
-        ParseCase{"de_DE", "1.23,5", 1.23}, ParseCase{"de_DE", "12.345.678,5", 12345678.5},
-        ParseCase{"de_DE", "1234.567,5", 1234.567}, ParseCase{"en_US", "1,234.5", 1234.5},
-        ParseCase{"en_US", "1,234,567.25", 1234567.25}, ParseCase{"en_US", "1,23.5", 1},
-        ParseCase{"en_US", "1,2345.5", 1}, ParseCase{"en_US", ",123.5", 0},
-        ParseCase{"hi_IN", "12,34,567.5", 1234567.5}, ParseCase{"hi_IN", "1,234,567.5", 1},
-        ParseCase{"accounting", "(5.0000000)", -5}, ParseCase{"minus_sign", "\u22125,5", -5.5},
-        ParseCase{"minus_sign", "-5,5", -5.5}, ParseCase{"fr_FR", "1\u202f000,25", 1000.25},
+        ParseCase{"bg_BG", "2,5", 2.5}, ParseCase{"bg_BG", "\u00a01\u00a0234,5\r\n", 1234.5},
+        ParseCase{"de_DE", "1.234,0000000", 1234}, ParseCase{"de_DE", "1.5", 1.5},
+        ParseCase{"de_DE", "1.234", 1234}, ParseCase{"de_DE", "1.23,5", 1.23},
+        ParseCase{"de_DE", "12.345.678,5", 12345678.5}, ParseCase{"de_DE", "1234.567,5", 1234.567},
+        ParseCase{"en_US", "1,234.5", 1234.5}, ParseCase{"en_US", "1,234,567.25", 1234567.25},
+        ParseCase{"en_US", "1,23.5", 1}, ParseCase{"en_US", "1,2345.5", 1},
+        ParseCase{"en_US", ",123.5", 0}, ParseCase{"hi_IN", "12,34,567.5", 1234567.5},
+        ParseCase{"hi_IN", "1,234,567.5", 1}, ParseCase{"accounting", "(5.0000000)", -5},
+        ParseCase{"minus_sign", "\u22125,5", -5.5}, ParseCase{"minus_sign", "-5,5", -5.5},
+        ParseCase{"fr_FR", "1\u202f000,25", 1000.25},
         // A plain space typed where the separator is a kind of space.
         ParseCase{"bg_BG", "1 234,5", 1234.5}, ParseCase{"bg_BG", "1 234\u00a0567,5", 1234567.5},
         ParseCase{"bg_BG", "12 34,5", 12}, ParseCase{"bg_BG", "1 234", 1234},

@@ -8,15 +8,17 @@
 
 namespace velmora {
 
-// The number at the start of `text`; 0 when there is none. Leading blanks
-// are skipped; a sign, digits, a decimal point and an exponent (when a digit
-// follows the E) are read, and reading stops at the first character that
-// cannot continue the number. A point always separates decimals; the
-// settings' own decimal separator does too, and their group separator (or
-// the plain space or apostrophe typed for it) is skipped between digit
-// groups of the settings' sizes, with or without decimals: "1 234" is 1234,
-// and whatever formatValue writes reads back. Beyond the double range gives
-// an infinity of the number's sign; too small for a double gives 0.
+// The number at the start of `text` (UTF-8); 0 when there is none. Leading
+// blanks are skipped: spaces of every kind (a no-break space among them),
+// tabs and line breaks, as a paste brings them. A sign, digits, a decimal
+// point and an exponent (when a digit follows the E) are read, and reading
+// stops at the first character that cannot continue the number, a blank
+// included. A point always separates decimals; the settings' own decimal
+// separator does too, and their group separator (or the plain space or
+// apostrophe typed for it) is skipped between digit groups of the settings'
+// sizes, with or without decimals: "1 234" is 1234, and whatever formatValue
+// writes reads back. Beyond the double range gives an infinity of the
+// number's sign; too small for a double gives 0.
 double parseValue(std::string_view text, const NumberSettings& settings = {});
 
 // `value` in fixed point with exactly seven decimals, correctly rounded,
