@@ -115,7 +115,7 @@ long long saturatedExponent(std::string_view digits, bool negative) {
 
 } // namespace
 
-double parseValue(std::string_view text, const NumberSettings& s) {
+ValueReading readValue(std::string_view text, const NumberSettings& s) {
     Reader in(text);
     while (in.takeAnyOf(kBlanks))
         ;
@@ -138,7 +138,7 @@ double parseValue(std::string_view text, const NumberSettings& s) {
     if (in.take(".") || in.take(s.decimalSeparator))
         fraction = in.digits();
     if (integer.empty() && fraction.empty())
-        return 0.0; // no number at the start of the text
+        return {0.0, ReadOutcome::NoNumber};
 
     long long exponent = 0;
     const std::size_t beforeExponent = in.position();
@@ -160,6 +160,7 @@ double parseValue(std::string_view text, const NumberSettings& s) {
     plain += 'e';
     plain += std::to_string(exponent);
     double value = 0.0;
+    ReadOutcome outcome = ReadOutcome::Number;
     const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
     if (error == std::errc::result_out_of_range) {
         // Too large or too small for a double: which one follows from the
@@ -168,11 +169,16 @@ double parseValue(std::string_view text, const NumberSettings& s) {
         const auto first = digits.find_first_not_of('0');
         const long long magnitude =
             exponent + static_cast<long long>(integer.size()) - static_cast<long long>(first);
+        outcome = magnitude > 0 ? ReadOutcome::Overflow : ReadOutcome::Underflow;
         value = magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     } else if (error != std::errc{}) {
-        value = 0.0;
+        return {0.0, ReadOutcome::NoNumber}; // not reached: the plain form is well formed
     }
-    return negative ? -value : value;
+    return {negative ? -value : value, outcome};
+}
+
+double parseValue(std::string_view text, const NumberSettings& s) {
+    return readValue(text, s).value;
 }
 
 } // namespace velmora

@@ -261,7 +261,8 @@ INSTANTIATE_TEST_SUITE_P(NotAboveZero, RefusedInputs,
                                            RefusedInput{"minus_one", "-1"},
                                            RefusedInput{"letters", "abc"},
                                            RefusedInput{"point", "."},
-                                           RefusedInput{"tiny", "1e-400"}),
+                                           RefusedInput{"zeros", "0,000"},
+                                           RefusedInput{"negative_tiny", "-1e-400"}),
                          RowName{});
 
 TEST_F(BehaviourTest, EmptySecondFieldChangesNothing) {
@@ -304,6 +305,9 @@ INSTANTIATE_TEST_SUITE_P(
         NoConeCase{"overflow", 0, "1e200", "2e200", "твърде големи или твърде малки"},
         NoConeCase{"underflow", 3, "1e-200", "1", "твърде големи или твърде малки"},
         NoConeCase{"infinite", 1, "1e999", "1", "твърде големи или твърде малки"},
+        // Too small for a double: read as 0, but out of range as 1e400 is.
+        NoConeCase{"positive_below_the_doubles", 0, "1e-400", "5",
+                   "твърде големи или твърде малки"},
         // Long numbers are shown whole, wrapped inside the box.
         NoConeCase{"SV_huge_values_shown_whole", 8, "1e100", "1e150",
                    "При S = 1000000000000000015902891109759918046836080856394528138978132755774"
