@@ -37,12 +37,17 @@ ValueReading readValue(std::string_view text, const NumberSettings& settings = {
 // small for a double, an infinity beyond the double range.
 double parseValue(std::string_view text, const NumberSettings& settings = {});
 
-// `value` in fixed point with exactly seven decimals, correctly rounded,
-// with the settings' separators, grouping and negative form. Never uses
-// exponent form. Not-a-number and infinities are written as "NaN", "∞"
-// and "-∞", which read back as 0.
+// `value` in fixed point with exactly seven decimals, with the settings'
+// separators, grouping and negative form, and with no more digits than a
+// double holds: the exact binary value correctly rounded to seven decimals,
+// or to 15 significant digits where that leaves fewer (from 10^8 on), the
+// places after them written as zeros. So 1e100 shows as 1 and 100 zeros,
+// 301592894.7446198 as 301592894.7446200. Never uses exponent form.
+// Not-a-number and infinities are written as "NaN", "∞" and "-∞", which read
+// back as 0.
 std::string formatValue(double value, const NumberSettings& settings = {});
 
 inline constexpr int kDisplayedDecimals = 7;
+inline constexpr int kSignificantDigits = 15; // the most that every double holds
 
 } // namespace velmora
