@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <iomanip>
 #include <ostream>
 
 #include <cmath>
@@ -20,7 +21,7 @@ struct FormatCase {
     const char* expected;
 };
 void PrintTo(const FormatCase& c, std::ostream* out) {
-    *out << c.locale << " " << c.value;
+    *out << c.locale << " " << std::setprecision(17) << c.value;
 }
 
 class FormatTable : public ::testing::TestWithParam<FormatCase> {};
