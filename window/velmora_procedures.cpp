@@ -14,6 +14,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <cmath>
 #include <optional>
 
 namespace velmora {
@@ -92,17 +93,31 @@ void Velmora::ClearValues() {
 
 void Velmora::CalculateCone() {
     const NumberSettings settings = numberSettings_();
-    auto valueOf = [&](ConeQuantity q) {
-        return parseValue(Text2[slot(q)]->text().toStdString(), settings);
+    auto readingOf = [&](ConeQuantity q) {
+        return readValue(Text2[slot(q)]->text().toStdString(), settings);
     };
+    auto valueOf = [&](ConeQuantity q) { return readingOf(q).value; };
 
     // Every given value must be greater than 0; otherwise nothing happens.
-    for (const QuantityInfo& q : kQuantities)
-        if (Check1[slot(q.quantity)]->isChecked() && !(valueOf(q.quantity) > 0))
+    // A positive number too small for a double reads as 0, but it is out of
+    // range as one too large is, and the user is told so.
+    bool tooSmall = false;
+    for (const QuantityInfo& q : kQuantities) {
+        if (!Check1[slot(q.quantity)]->isChecked())
+            continue;
+        const ValueReading given = readingOf(q.quantity);
+        if (given.outcome == ReadOutcome::Underflow && !std::signbit(given.value))
+            tooSmall = true;
+        else if (!(given.value > 0))
             return;
+    }
     const std::optional<GivenPair> pair = findPair(List1[0]->currentRow());
     if (!pair)
         return;
+    if (tooSmall) {
+        tell(failureMessage(*pair, SolveFailure::OutOfRange));
+        return;
+    }
 
     const CalculationAnswer answer =
         answerCalculation(*pair, valueOf(pair->first), valueOf(pair->second), settings);

@@ -3,6 +3,7 @@
 #include "velmora/value_text.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <tuple>
@@ -17,6 +18,16 @@ Example exampleOf(const TypedCase& typed, double margin, int quantity = -1) {
 // parseValue against the C library's correctly rounded reading.
 int parseErrors(const std::string& text, double parsed) {
     return parsed == std::strtod(text.c_str(), nullptr) ? 0 : 1;
+}
+
+// How the display wrote a value before it kept to 15 significant digits:
+// the double's exact binary value rounded to seven decimals, every digit.
+std::string allDigitsShown(double value) {
+    char buffer[400];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed,
+                                   kDisplayedDecimals)
+                         .ptr;
+    return {buffer, end};
 }
 
 } // namespace
@@ -102,9 +113,14 @@ void CaseChecker::compare(const TypedCase& typed, const Verdict& verdict,
                          worstScaled.condition) = std::tuple(ulps, scaled, slot, condition);
         }
 
+        const std::string shown = formatValue(value, plain_);
+        ++row.shownAll;
+        row.differAllDigits += allDigitsShown(value) == sevenDecimals(exact) ? 0 : 1;
+        row.differFifteen += shown == fifteenDigits(exact) ? 0 : 1;
+        row.fifteenFormatErrors += shown == fifteenDigits(value, scratch_) ? 0 : 1;
+
         if (mpfr_cmp_d(exact, kShownBelow) >= 0)
             continue;
-        const std::string shown = formatValue(value, plain_);
         const std::string expected = sevenDecimals(exact);
         const bool exactText = shown == expected;
         ++row.shown;

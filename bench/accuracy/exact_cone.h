@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 #include <string>
 
@@ -61,6 +62,26 @@ inline std::string sevenDecimals(mpfr_srcptr exact) {
 inline std::string sevenDecimals(double value, mpfr_ptr scratch) {
     mpfr_set_d(scratch, value, kNearest);
     return sevenDecimals(scratch);
+}
+
+// The value as the display shows it (for values >= 0 in the double range):
+// seven decimals, or where these hold more than 15 significant digits (from
+// 1e8 on) 15 significant digits, correctly rounded, and zeros after them.
+inline std::string fifteenDigits(mpfr_srcptr exact) {
+    const std::string fixed = sevenDecimals(exact);
+    if (fixed.find('.') <= 8)
+        return fixed;
+    char buffer[64];
+    mpfr_snprintf(buffer, sizeof buffer, "%.14RNe", exact); // d.dddddddddddddde+XX
+    const auto places = static_cast<std::size_t>(std::atoi(buffer + 17)) + 1;
+    std::string text = buffer[0] + std::string(buffer + 2, 14);
+    text.resize(places + 7, '0');
+    return text.insert(places, 1, '.');
+}
+
+inline std::string fifteenDigits(double value, mpfr_ptr scratch) {
+    mpfr_set_d(scratch, value, kNearest);
+    return fifteenDigits(scratch);
 }
 
 using ExactValues = std::array<MpReal, kQuantityCount>; // R, L, H, S, V by slot

@@ -89,6 +89,12 @@ struct RowStats {
     long long formatErrors = 0;         // the text is not the double's own rounding
     std::vector<Example> displayMisses; // the first few
 
+    // Every shown value, of any size, against the exact value written the same
+    // way: by the display's former rule (all the double's digits, to seven
+    // decimals) and by its present one (at most 15 significant digits).
+    long long shownAll = 0, differAllDigits = 0, differFifteen = 0;
+    long long fifteenFormatErrors = 0; // formatValue is not the double's own 15-digit rounding
+
     long long parseErrors = 0;       // parseValue is not the nearest double
     long long solveAllDisagrees = 0; // solve is not solveAll's first cone
 };

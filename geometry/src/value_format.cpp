@@ -2,6 +2,7 @@
 
 #include "digit_groups.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string_view>
@@ -27,6 +28,41 @@ std::string groupInteger(std::string_view digits, const NumberSettings& s) {
     return {reversed.rbegin(), reversed.rend()};
 }
 
+// |value| as shown, in the C form: the exact binary value correctly rounded
+// to seven decimals or, where that leaves more than 15 significant digits
+// (from 10^8 on), to 15 significant digits, the places after them written
+// as zeros. Never in exponent form: at most 309 integer digits.
+std::string shownDigits(double magnitude) {
+    char buffer[400];
+    auto written = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
+                                 std::chars_format::fixed, kDisplayedDecimals);
+    const std::string_view fixed(buffer, static_cast<std::size_t>(written.ptr - buffer));
+    const std::size_t integerDigits = fixed.find('.');
+    if (integerDigits + kDisplayedDecimals <= kSignificantDigits)
+        return std::string(fixed);
+
+    // "d.dddddddddddddde+XX", X at least 8 here: the integer holds the first
+    // X + 1 places, and at most six decimals carry digits.
+    written = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
+                            std::chars_format::scientific, kSignificantDigits - 1);
+    const std::string_view scientific(buffer, static_cast<std::size_t>(written.ptr - buffer));
+    const std::size_t e = scientific.find('e');
+    int exponent = 0;
+    std::from_chars(scientific.data() + e + 2, written.ptr, exponent); // after "e+"
+    std::string digits(1, scientific[0]);
+    digits += scientific.substr(2, e - 2);
+    // The top doubles round to 1.79769313486232e308, beyond the largest
+    // double (1.7976931348623157e308), which would read back as infinite:
+    // they show the largest 15 digits within the range instead.
+    constexpr std::string_view kLargestDigits = "179769313486231";
+    if (exponent == 308 && digits > kLargestDigits)
+        digits = kLargestDigits;
+
+    const auto integerPlaces = static_cast<std::size_t>(exponent) + 1;
+    digits.resize(std::max(digits.size(), integerPlaces + kDisplayedDecimals), '0');
+    return digits.substr(0, integerPlaces) + '.' + digits.substr(integerPlaces, kDisplayedDecimals);
+}
+
 } // namespace
 
 std::string formatValue(double value, const NumberSettings& settings) {
@@ -35,17 +71,10 @@ std::string formatValue(double value, const NumberSettings& settings) {
     if (std::isinf(value))
         return value < 0 ? settings.negativePrefix + "∞" + settings.negativeSuffix : "∞";
 
-    // to_chars writes the exact binary value rounded to seven decimals, in
-    // the C form and never in exponent form: at most 309 integer digits.
-    char buffer[400];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, std::abs(value),
-                                            std::chars_format::fixed, kDisplayedDecimals);
-    if (error != std::errc{})
-        return {};
-    const std::string_view plain(buffer, static_cast<std::size_t>(end - buffer));
+    const std::string plain = shownDigits(std::abs(value));
     const auto point = plain.find('.');
-    const std::string_view integer = plain.substr(0, point);
-    const std::string_view decimals = plain.substr(point + 1);
+    const std::string_view integer = std::string_view(plain).substr(0, point);
+    const std::string_view decimals = std::string_view(plain).substr(point + 1);
 
     // A value that rounds to zero shows no sign.
     const bool negative =

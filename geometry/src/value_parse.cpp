@@ -6,6 +6,7 @@
 #include <charconv>
 #include <limits>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,15 @@ namespace {
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
+
+// Blanks in UTF-8: every character that Unicode counts as white space (the
+// spaces, tabs and line breaks, CR and LF among them), and the zero-width
+// space and byte order mark that a paste from a web page or a file brings.
+constexpr std::string_view kBlanks[] = {
+    "\t",     "\n",     "\v",     "\f",     "\r",     " ",      "\u0085", "\u00a0", "\u1680",
+    "\u2000", "\u2001", "\u2002", "\u2003", "\u2004", "\u2005", "\u2006", "\u2007", "\u2008",
+    "\u2009", "\u200a", "\u200b", "\u2028", "\u2029", "\u202f", "\u205f", "\u3000", "\ufeff",
+};
 
 // A cursor over the text that the reader moves forward only on success.
 class Reader {
@@ -31,6 +41,9 @@ public:
             return false;
         pos_ += token.size();
         return true;
+    }
+    bool takeAnyOf(std::span<const std::string_view> tokens) {
+        return std::ranges::any_of(tokens, [this](std::string_view t) { return take(t); });
     }
     bool takeAny(std::string_view characters) {
         if (atEnd() || characters.find(peek()) == std::string_view::npos)
@@ -102,9 +115,9 @@ long long saturatedExponent(std::string_view digits, bool negative) {
 
 } // namespace
 
-double parseValue(std::string_view text, const NumberSettings& s) {
+ValueReading readValue(std::string_view text, const NumberSettings& s) {
     Reader in(text);
-    while (in.takeAny(" \t"))
+    while (in.takeAnyOf(kBlanks))
         ;
 
     bool negative = false;
@@ -125,7 +138,7 @@ double parseValue(std::string_view text, const NumberSettings& s) {
     if (in.take(".") || in.take(s.decimalSeparator))
         fraction = in.digits();
     if (integer.empty() && fraction.empty())
-        return 0.0; // no number at the start of the text
+        return {0.0, ReadOutcome::NoNumber};
 
     long long exponent = 0;
     const std::size_t beforeExponent = in.position();
@@ -147,6 +160,7 @@ double parseValue(std::string_view text, const NumberSettings& s) {
     plain += 'e';
     plain += std::to_string(exponent);
     double value = 0.0;
+    ReadOutcome outcome = ReadOutcome::Number;
     const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
     if (error == std::errc::result_out_of_range) {
         // Too large or too small for a double: which one follows from the
@@ -155,11 +169,16 @@ double parseValue(std::string_view text, const NumberSettings& s) {
         const auto first = digits.find_first_not_of('0');
         const long long magnitude =
             exponent + static_cast<long long>(integer.size()) - static_cast<long long>(first);
+        outcome = magnitude > 0 ? ReadOutcome::Overflow : ReadOutcome::Underflow;
         value = magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     } else if (error != std::errc{}) {
-        value = 0.0;
+        return {0.0, ReadOutcome::NoNumber}; // not reached: the plain form is well formed
     }
-    return negative ? -value : value;
+    return {negative ? -value : value, outcome};
+}
+
+double parseValue(std::string_view text, const NumberSettings& s) {
+    return readValue(text, s).value;
 }
 
 } // namespace velmora

@@ -6,6 +6,8 @@
 #include "velmora/value_text.h"
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <sstream>
 #include <string>
@@ -16,24 +18,41 @@ using namespace velmora;
 using velmora::fuzz::require;
 using velmora::test::sampleLocales;
 
-// Plain writing is printf's "%.7f", but for the sign of a value that shows as
-// zero and the names of the non-numbers; in every locale a value reads back
-// as the number shown, which writes the same text again.
-void writes(double x) {
-    char printed[400];
-    std::snprintf(printed, sizeof printed, "%.7f", x);
-    std::string_view expected = printed;
+// x under plain settings as Velmora shows it: printf's "%.7f" below 10^8,
+// else printf's 15 significant digits "%.14e" (one unit less where they lie
+// beyond the largest double) written out in fixed point with zeros after
+// them; no sign on a value that shows as zero.
+std::string plainShown(double x) {
     if (!std::isfinite(x))
-        expected = std::isnan(x) ? "NaN" : x < 0 ? "-∞" : "∞";
-    else if (expected.find_first_not_of("-0.") == expected.npos)
-        expected.remove_prefix(expected[0] == '-');
-    require(formatValue(x) == expected, "plain writing is printf's");
-    const double shown = std::strtod(printed, nullptr);
+        return std::isnan(x) ? "NaN" : x < 0 ? "-∞" : "∞";
+    char printed[400];
+    std::snprintf(printed, sizeof printed, "%.7f", std::fabs(x));
+    std::string text = printed;
+    if (std::strtod(printed, nullptr) >= 1e8) {
+        std::snprintf(printed, sizeof printed, "%.14e", std::fabs(x)); // d.dddddddddddddde+XX
+        const auto places = static_cast<std::size_t>(std::atoi(printed + 17)) + 1;
+        text = printed[0] + std::string(printed + 2, 14);
+        if (std::isinf(std::strtod(printed, nullptr)))
+            text = std::to_string(std::stoll(text) - 1);
+        text.resize(places + 7, '0');
+        text.insert(places, 1, '.');
+    }
+    if (std::signbit(x) && text.find_first_not_of("0.") != text.npos)
+        text.insert(0, 1, '-');
+    return text;
+}
+
+// Plain writing is plainShown's; in every locale a value reads back as the
+// number shown, which writes the same text again.
+void writes(double x) {
+    const std::string expected = plainShown(x);
+    require(formatValue(x) == expected, "plain writing is printf's, to 15 significant digits");
+    const double shown = std::strtod(expected.c_str(), nullptr);
     for (const auto& locale : sampleLocales()) {
         const std::string text = formatValue(x, locale.settings);
         const double back = parseValue(text, locale.settings);
         require(!std::isfinite(x) || (back == shown && formatValue(back, locale.settings) == text),
-                "a written value reads back");
+                "a written value reads back as the value shown");
     }
 }
 
@@ -51,11 +70,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         any.secondaryGroupSize = static_cast<signed char>(sizes[1]);
     }
     // Under plain settings the text reads as strtod reads it, bit for bit,
-    // where strtod reads the decimal form (it also knows "inf", hexadecimal
-    // and more blanks). Both stop at a NUL.
+    // where strtod reads the decimal form (it also knows "inf" and
+    // hexadecimal) after the ASCII blanks that both skip; the Unicode blanks
+    // that strtod does not know, all beyond ASCII, are left out. Both stop at
+    // a NUL.
     char* end = nullptr;
     const double expected = std::strtod(text.c_str(), &end);
-    if (std::string_view(text.c_str(), end).find_first_not_of(" \t+-.0123456789eE") == text.npos)
+    const std::string_view asciiBlanks = " \t\n\v\f\r";
+    const std::string_view read(text.c_str(), end);
+    const std::size_t start = std::string_view(text.c_str()).find_first_not_of(asciiBlanks);
+    const bool beyondAsciiFirst =
+        start != text.npos && static_cast<unsigned char>(text[start]) >= 0x80;
+    if (!beyondAsciiFirst && read.find_first_not_of("\t\n\v\f\r +-.0123456789eE") == text.npos)
         require(fuzz::sameBits(parseValue(text), expected), "plain reading is strtod's");
     // Any text under any settings reads as a number that writes.
     require(!std::isnan(parseValue(text, any)), "any settings read a number");

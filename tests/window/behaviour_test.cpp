@@ -186,19 +186,22 @@ INSTANTIATE_TEST_SUITE_P(KnownCones, Calculating, ::testing::Values(
                     {"2,5000000", "6,5000000", "6,0000000", "51,0508806", "39,2699082"}},
     CalculationCase{"bg_BG_plain_space_groups", bulgarianSettings, 0, "1 234,5", "2000",
                     {"1\u00a0234,5000000", "2\u00a0000,0000000", "1\u00a0573,5341591",
-                     "7\u00a0756\u00a0592,2617132", "2\u00a0511\u00a0232\u00a0838,0486436"}},
+                     "7\u00a0756\u00a0592,2617132", "2\u00a0511\u00a0232\u00a0838,0486400"}},
     // A whole number typed with its groups, as Bulgarians write three thousand.
     CalculationCase{"bg_BG_grouped_whole_numbers", bulgarianSettings, 0, "3 000", "5 000",
                     {"3\u00a0000,0000000", "5\u00a0000,0000000", "4\u00a0000,0000000",
-                     "47\u00a0123\u00a0889,8038469", "37\u00a0699\u00a0111\u00a0843,0774765"}},
+                     "47\u00a0123\u00a0889,8038469", "37\u00a0699\u00a0111\u00a0843,0775000"}},
     CalculationCase{"bg_BG_long_results", bulgarianSettings, 1, "9999999", "9999999",
                     {"9\u00a0999\u00a0999,0000000", "14\u00a0142\u00a0134,2095174",
-                     "9\u00a0999\u00a0999,0000000", "444\u00a0288\u00a0204\u00a0958\u00a0181,8750000",
-                     "1\u00a0047\u00a0197\u00a0237\u00a0037\u00a0362\u00a0708\u00a0480,0000000"}},
-    // V needs more digits than a double holds; the last three are the double's own.
+                     "9\u00a0999\u00a0999,0000000", "444\u00a0288\u00a0204\u00a0958\u00a0182,0000000",
+                     "1\u00a0047\u00a0197\u00a0237\u00a0037\u00a0360\u00a0000\u00a0000,0000000"}},
+    // A double holds 15 significant digits; the places after them show as zeros.
     CalculationCase{"de_DE_grouped", germanSettings, 0, "1234", "2000",
                     {"1.234,0000000", "2.000,0000000", "1.573,9263007", "7.753.450,6690596",
-                     "2.509.824.358,7569661"}},
+                     "2.509.824.358,7569700"}},
+    CalculationCase{"bg_BG_RH_600_800", bulgarianSettings, 1, "600", "800",
+                    {"600,0000000", "1\u00a0000,0000000", "800,0000000",
+                     "1\u00a0884\u00a0955,5921539", "301\u00a0592\u00a0894,7446200"}},
     // S and V: the wider cone in the fields, the other one told.
     CalculationCase{"SV_two_cones", plainSettings, 8, "50", "20",
                     {"3.8909756", "4.0903609", "1.2614916", "50.0000000", "20.0000000"},
@@ -262,7 +265,8 @@ INSTANTIATE_TEST_SUITE_P(NotAboveZero, RefusedInputs,
                                            RefusedInput{"minus_one", "-1"},
                                            RefusedInput{"letters", "abc"},
                                            RefusedInput{"point", "."},
-                                           RefusedInput{"tiny", "1e-400"}),
+                                           RefusedInput{"zeros", "0,000"},
+                                           RefusedInput{"negative_tiny", "-1e-400"}),
                          RowName{});
 
 TEST_F(BehaviourTest, EmptySecondFieldChangesNothing) {
@@ -305,13 +309,17 @@ INSTANTIATE_TEST_SUITE_P(
         NoConeCase{"overflow", 0, "1e200", "2e200", "твърде големи или твърде малки"},
         NoConeCase{"underflow", 3, "1e-200", "1", "твърде големи или твърде малки"},
         NoConeCase{"infinite", 1, "1e999", "1", "твърде големи или твърде малки"},
+        // Too small for a double: read as 0, but out of range as 1e400 is.
+        NoConeCase{"positive_below_the_doubles", 0, "1e-400", "5",
+                   "твърде големи или твърде малки"},
         // Long numbers are shown whole, wrapped inside the box.
-        NoConeCase{"SV_huge_values_shown_whole", 8, "1e100", "1e150",
-                   "При S = 1000000000000000015902891109759918046836080856394528138978132755774"
-                   "7838772170381060813469985856815104.0000000 обемът V може да бъде най-много "
-                   "1166750150898516144074067244753445102146115873159643949402825278474215676"
-                   "1736771932719563819771702870903763419577262910808207090814277653217529351"
-                   "3728.0000000."},
+        NoConeCase{
+            "SV_huge_values_shown_whole", 8, "1e100", "1e150",
+            "При S = "
+            "10000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
+            "000000000000000.0000000 обемът V може да бъде най-много "
+            "11667501508985200000000000000000000000000000000000000000000000000000000000000000000000"
+            "0000000000000000000000000000000000000000000000000000000000000000.0000000."},
         // No cone of that S holds that V, though 9·V² leaves the double range.
         NoConeCase{"SV_V_beyond_every_cone", 8, "1", "1e200",
                    "обемът V може да бъде най-много 0.1166750."}),
