@@ -6,7 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <iterator>
 #include <limits>
+#include <string>
+#include <string_view>
 
 namespace {
 
@@ -47,6 +52,29 @@ INSTANTIATE_TEST_SUITE_P(Values, PowerOfTen, ::testing::Values(
     PowerOfTenCase{"infinity", "C", std::numeric_limits<double>::infinity(), "∞"}),
     RowName{});
 // clang-format on
+
+// Read back, a·10ⁿ is the value to fifteen significant digits, across the
+// whole double range.
+TEST(PowerOfTenReadBack, IsTheValueToFifteenDigits) {
+    const NumberSettings bulgarian = settingsOf("bg_BG");
+    const std::string_view superscripts[] = {"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹", "⁻"};
+    for (double value = std::numeric_limits<double>::denorm_min();
+         value < std::numeric_limits<double>::infinity(); value *= 7.3890560989306495) {
+        std::string text = formatPowerOfTen(value, bulgarian);
+        // Back to the C form: "1,5·10⁻⁹" as "1.5e-9".
+        if (const auto comma = text.find(','); comma != std::string::npos)
+            text.replace(comma, 1, ".");
+        text.replace(text.find("·10"), std::string_view("·10").size(), "e");
+        for (std::size_t i = 0; i < std::size(superscripts); ++i)
+            for (auto at = text.find(superscripts[i]); at != std::string::npos;
+                 at = text.find(superscripts[i]))
+                text.replace(at, superscripts[i].size(),
+                             i < 10 ? std::string(1, char('0' + i)) : "-");
+        char rounded[32];
+        std::snprintf(rounded, sizeof rounded, "%.14e", value);
+        EXPECT_EQ(std::strtod(text.c_str(), nullptr), std::strtod(rounded, nullptr)) << text;
+    }
+}
 
 struct HiddenDigitsCase {
     const char* name;
