@@ -15,6 +15,9 @@ namespace velmora {
 struct CalculationAnswer {
     std::optional<ConeValues> cone;     // written into the five fields
     std::optional<UserMessage> message; // told after the fields are written
+
+    // The other cone of the given values that the message tells, if any.
+    std::optional<ConeValues> secondCone = std::nullopt;
 };
 
 // The answer for positive given values `first` and `second` of `pair`, with

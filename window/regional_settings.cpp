@@ -61,27 +61,50 @@ QString shownValue(double value, const NumberSettings& settings) {
 }
 
 QString shownValueInMessage(double value, const NumberSettings& settings) {
-    const QString shown = shownValue(value, settings);
+    return withDigitGroupBreaks(shownValue(value, settings), settings);
+}
+
+QString withDigitGroupBreaks(const QString& text, const NumberSettings& settings) {
     const QString decimal = QString::fromStdString(settings.decimalSeparator);
     const QString group = QString::fromStdString(settings.groupSeparator);
-    const qsizetype integerEnd = decimal.isEmpty() ? -1 : shown.indexOf(decimal);
-    const qsizetype end = integerEnd < 0 ? shown.size() : integerEnd;
-    qsizetype digitsLeft = 0; // digits of the whole part still to come
-    for (qsizetype i = 0; i < end; ++i)
-        digitsLeft += shown[i].isDigit() ? 1 : 0;
+    const bool grouped = !group.isEmpty() && group != decimal;
+    auto digitAt = [&](qsizetype i) { return i < text.size() && text[i].isDigit(); };
+    auto separatorAt = [&](const QString& separator, qsizetype i) {
+        return !separator.isEmpty() && QStringView(text).sliced(i).startsWith(separator) &&
+               digitAt(i + separator.size());
+    };
 
     constexpr QChar kBreak(0x200B);
     QString breakable;
-    for (qsizetype i = 0; i < shown.size(); ++i) {
-        if (i < end && !group.isEmpty() && QStringView(shown).sliced(i).startsWith(group)) {
-            breakable += group + kBreak;
-            i += group.size() - 1;
+    qsizetype i = 0;
+    while (i < text.size()) {
+        if (!text[i].isDigit()) {
+            breakable += text[i++];
             continue;
         }
-        breakable += shown[i];
-        if (i < end && shown[i].isDigit() && --digitsLeft > 0 && group.isEmpty() &&
-            digitsLeft % 3 == 0)
-            breakable += kBreak;
+        // The whole part: digits, and group separators between them.
+        qsizetype end = i;
+        qsizetype digitsLeft = 0;
+        while (digitAt(end) || (grouped && separatorAt(group, end))) {
+            digitsLeft += digitAt(end) ? 1 : 0;
+            end += digitAt(end) ? 1 : group.size();
+        }
+        for (; i < end; ++i) {
+            if (!text[i].isDigit()) {
+                breakable += group + kBreak;
+                i += group.size() - 1;
+                continue;
+            }
+            breakable += text[i];
+            // Without group separators, a break after every three digits.
+            if (--digitsLeft > 0 && !grouped && digitsLeft % 3 == 0)
+                breakable += kBreak;
+        }
+        if (separatorAt(decimal, i)) {
+            breakable += decimal;
+            for (i += decimal.size(); digitAt(i); ++i)
+                breakable += text[i];
+        }
     }
     return breakable;
 }

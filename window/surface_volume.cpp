@@ -19,16 +19,14 @@ std::optional<ConeValues> coneAtShownLargestVolume(double surface, double volume
     return top;
 }
 
-std::optional<UserMessage> secondCone(const ConeValues& first, const NumberSettings& settings) {
+std::optional<ConeValues> secondCone(const ConeValues& first, const NumberSettings& settings) {
     for (const ConeValues& other :
          ConeSolver{}.solveAll(kSurfaceVolumePair.number, first[Q::S], first[Q::V])) {
         bool differs = false;
         for (Q q : {Q::R, Q::L, Q::H})
             differs = differs || shownValue(other[q], settings) != shownValue(first[q], settings);
         if (differs)
-            return secondConeMessage(shownValueInMessage(other[Q::R], settings),
-                                     shownValueInMessage(other[Q::L], settings),
-                                     shownValueInMessage(other[Q::H], settings));
+            return other;
     }
     return std::nullopt;
 }
@@ -37,8 +35,16 @@ std::optional<UserMessage> secondCone(const ConeValues& first, const NumberSetti
 
 CalculationAnswer answer(double surface, double volume, const NumberSettings& settings) {
     const SolveResult result = ConeSolver{}.solve(kSurfaceVolumePair.number, surface, volume);
-    if (result.ok())
-        return {result.values, secondCone(result.values, settings)};
+    if (result.ok()) {
+        const std::optional<ConeValues> other = secondCone(result.values, settings);
+        if (!other)
+            return {result.values, std::nullopt};
+        return {result.values,
+                secondConeMessage(shownValueInMessage((*other)[Q::R], settings),
+                                  shownValueInMessage((*other)[Q::L], settings),
+                                  shownValueInMessage((*other)[Q::H], settings)),
+                other};
+    }
     if (auto top = coneAtShownLargestVolume(surface, volume, settings))
         return {top, std::nullopt};
     if (result.failure == SolveFailure::NoCone)

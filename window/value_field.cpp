@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <utility>
 
 namespace velmora {
 
@@ -204,6 +205,11 @@ void ValueField::contextMenuEvent(QContextMenuEvent* event) {
         connect(action, &QAction::triggered, this,
                 [this, undo] { restore([&] { undo ? this->undo() : redo(); }); });
     }
+    if (!menuActions_.isEmpty())
+        menu->addSeparator();
+    for (QAction* action : menuActions_)
+        if (action != nullptr)
+            menu->addAction(action);
     menu->exec(event->globalPos());
 }
 
@@ -219,7 +225,24 @@ bool ValueField::showsWholeText() const {
 }
 
 void ValueField::updateToolTip() {
-    setToolTip(showsWholeText() ? QString() : text());
+    const QString tip = !explanation_.isEmpty() ? explanation_
+                        : showsWholeText()      ? QString()
+                                                : text();
+    setToolTip(toolTipForm_ && !tip.isEmpty() ? toolTipForm_(tip) : tip);
+}
+
+void ValueField::setExplanation(const QString& explanation) {
+    explanation_ = explanation;
+    updateToolTip();
+}
+
+void ValueField::setToolTipForm(std::function<QString(const QString&)> form) {
+    toolTipForm_ = std::move(form);
+    updateToolTip();
+}
+
+void ValueField::addMenuAction(QAction* action) {
+    menuActions_.append(action);
 }
 
 void ValueField::resizeEvent(QResizeEvent* event) {

@@ -1,14 +1,20 @@
 // A one-line value field. Its length limit applies to what the user types
 // or pastes, never to what the program writes into it; a written text shows
 // from its first character, and a text too long to show whole is the
-// field's tooltip.
+// field's tooltip, unless the window gives the field an explanation.
 #pragma once
 
 #include "velmora/number_settings.h"
 
 #include <QBasicTimer>
 #include <QLineEdit>
+#include <QList>
+#include <QPointer>
 #include <QString>
+
+#include <functional>
+
+class QAction;
 
 namespace velmora {
 
@@ -37,6 +43,14 @@ public:
 
     // Whether the whole text fits the field's width.
     bool showsWholeText() const;
+
+    // A text that tells more of the value than the field shows (the whole
+    // value, how it follows from others): the tooltip until it is set empty.
+    void setExplanation(const QString& explanation);
+    // How the tooltip writes its text, for a long number to wrap in it.
+    void setToolTipForm(std::function<QString(const QString&)> form);
+    // An entry of the window's for the context menu, after Qt's own.
+    void addMenuAction(QAction* action);
 
 signals:
     // An edit was refused because the limit would have changed its number.
@@ -74,6 +88,9 @@ private:
     Selection selectionBefore_; // the selection, or the cursor, before that edit
     QBasicTimer lockedCaretBlink_;
     bool lockedCaretShown_ = false;
+    QString explanation_;
+    std::function<QString(const QString&)> toolTipForm_;
+    QList<QPointer<QAction>> menuActions_;
 };
 
 } // namespace velmora

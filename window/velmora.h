@@ -22,6 +22,8 @@ class QPushButton;
 
 namespace velmora {
 
+class SolutionPresenter;
+
 class Velmora : public QWidget {
     Q_OBJECT
 
@@ -80,6 +82,7 @@ private:
     bool placed_ = false;
     bool loaded_ = false;
     NumberSettingsSource numberSettings_;
+    SolutionPresenter* solution_ = nullptr; // made by connectEvents
 };
 
 } // namespace velmora

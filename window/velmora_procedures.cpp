@@ -6,6 +6,7 @@
 #include "calculation.h"
 #include "regional_settings.h"
 #include "screen_reader.h"
+#include "solution_presenter.h"
 
 #include "velmora/value_text.h"
 
@@ -44,6 +45,7 @@ void Velmora::connectEvents() {
     for (int i = 0; i < static_cast<int>(Command1.size()); ++i)
         connect(Command1[static_cast<std::size_t>(i)], &QPushButton::clicked, this,
                 [this, i] { Command1_Click(i); });
+    solution_ = new SolutionPresenter(this, Text2, [this] { return numberSettings_(); });
 }
 
 void Velmora::Form_Load() {
@@ -126,6 +128,7 @@ void Velmora::CalculateCone() {
         for (const QuantityInfo& q : kQuantities)
             Text2[slot(q.quantity)]->writeText(shownValue((*answer.cone)[q.quantity], settings));
         screen_reader::announceValues(this, Text2);
+        solution_->present(*pair, *answer.cone, answer.secondCone, settings);
     }
     if (answer.message)
         tell(*answer.message);

@@ -35,6 +35,8 @@ SAYING_START = "Неприятното"
 # R = 3, L = 5 under LANG=C.UTF-8 (decimal point).
 EXPECTED = {H: "4.0000000", S: "47.1238898", V: "37.6991118", R: "3.0000000"}
 ANNOUNCED = "R = 3.0000000; L = 5.0000000; H = 4.0000000; S = 47.1238898; V = 37.6991118"
+# How H follows, which its description tells after Calculate.
+H_FOLLOWS = "H = √(L² − R²) = √(5² − 3²) = 4.0000000"
 
 
 class Failure(Exception):
@@ -199,6 +201,10 @@ def test(app, heard, listening):
           % (focus_before, focused()))
     print("ok: heard the notice %r, the inserted texts, and the focus stayed on %r"
           % (ANNOUNCED, focus_before))
+    check(wait_until(lambda: safe(fields[H].get_description) == H_FOLLOWS, 3),
+          "after Calculate, %r is described as %r, expected %r"
+          % (H, safe(fields[H].get_description), H_FOLLOWS))
+    print("ok: %r is described by how it follows: %r" % (H, H_FOLLOWS))
     for event in heard:
         print("   heard:", event)
 

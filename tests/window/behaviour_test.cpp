@@ -227,12 +227,20 @@ TEST_F(BehaviourTest, AResultTooLongForItsFieldIsItsTooltip) {
     window->setNumberSettingsSource(bulgarianSettings);
     enterGiven(1, "9999999", "2");
     user().pressCalculate();
-    for (ValueField* field : window->Text2) {
+    for (const QuantityInfo& q : kQuantities) {
+        ValueField* field = window->Text2[static_cast<std::size_t>(slotOf(q.quantity))];
         SCOPED_TRACE(describe(field));
         const bool fits =
             field->text().size() <= 9; // "2,0000000" fits; "9 999 999,0000000" does not
         EXPECT_EQ(field->showsWholeText(), fits);
-        EXPECT_EQ(field->toolTip(), fits ? QString() : field->text());
+        // Read without the places where a long number may wrap; a computed
+        // field tells how its value follows after the value itself.
+        const QString tip = field->toolTip().remove(QChar(0x200B));
+        if (kListedPairs[1].isGiven(q.quantity))
+            EXPECT_EQ(tip, fits ? QString() : field->text());
+        else
+            EXPECT_EQ(tip.startsWith(field->text() + QLatin1Char('\n')), !fits)
+                << tip.toStdString();
     }
     // Typing keeps the tooltip up to date.
     user().typeInto(0, QStringLiteral("3"));

@@ -1,0 +1,43 @@
+// How a cone follows from its two given values, in Bulgarian: the lines that
+// a computed field's tooltip shows after Calculate, and the worked solution
+// that «Копирай решението» puts on the clipboard. The home of those texts.
+#pragma once
+
+#include "velmora/cone_quantity.h"
+#include "velmora/cone_solver.h"
+#include "velmora/number_settings.h"
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+#include <array>
+#include <optional>
+
+namespace velmora::worked_solution {
+
+// The entry of the value fields' context menu that copies the solution.
+QString copyEntryText();
+
+// `value` as a line gives it: as its field shows it, or as a power of ten
+// where the field's seven decimals hide its digits.
+QString valueText(double value, const NumberSettings& settings);
+
+// How each computed quantity of `cone` follows from the given ones of
+// `pair`, by slot: an equation or a value on the way where there is one,
+// then the quantity's formula in the window's symbols, the same with the
+// numbers put in, and its value, "H = √(L² − R²) = √(5² − 3²) = 4,0000000".
+// Numbers are put in as the fields show them, without trailing zeros, or as
+// a power of ten in parentheses where the field hides their digits. Given
+// slots have no lines.
+std::array<QStringList, kQuantityCount> derivation(const GivenPair& pair, const ConeValues& cone,
+                                                   const NumberSettings& settings);
+
+// The worked solution, every line ending in `lineEnd`: the combination, the
+// given values, the lines of each computed quantity, and those of `second`,
+// another cone with the same given values, where there is one.
+QString solutionText(const GivenPair& pair, const ConeValues& cone,
+                     const std::optional<ConeValues>& second, const NumberSettings& settings,
+                     QStringView lineEnd);
+
+} // namespace velmora::worked_solution
