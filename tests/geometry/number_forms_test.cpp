@@ -17,7 +17,7 @@ namespace {
 
 using namespace velmora;
 using velmora::test::RowName;
-using velmora::testing::settingsOf;
+using velmora::test::settingsOf;
 
 struct PowerOfTenCase {
     const char* name;

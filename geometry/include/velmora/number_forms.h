@@ -4,15 +4,12 @@
 #pragma once
 
 #include "velmora/number_settings.h"
+#include "velmora/value_text.h"
 
 #include <string>
 #include <string_view>
 
 namespace velmora {
-
-// At most this many significant digits are written: about what a double
-// holds.
-inline constexpr int kSignificantDigits = 15;
 
 // `value` as a·10ⁿ with 1 ≤ |a| < 10 written with up to fifteen significant
 // digits and without trailing zeros, the settings' decimal separator and
