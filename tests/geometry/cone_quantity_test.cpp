@@ -33,7 +33,7 @@ TEST(GivenPair, EachEntryIsNumberedByItsPlaceAndLabelledWithItsTwoQuantities) {
 }
 
 TEST(GivenPair, NumbersOutsideTheTablesNameNoPair) {
-    for (int n : {-1, 9, 10, 1000})
+    for (int n : {-1, 10, 11, 1000})
         EXPECT_FALSE(findPair(n).has_value()) << n;
 }
 
