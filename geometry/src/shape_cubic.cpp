@@ -33,8 +33,11 @@ double polish(double y, double q) {
 // when q is beyond 2/(3√3).
 double largestRoot(double q) {
     const double cos3theta = -(3 * std::sqrt(3.0) / 2) * q;
-    // A few units of rounding beyond −1 is the double root itself.
-    constexpr double slack = 8 * std::numeric_limits<double>::epsilon();
+    // Two units of rounding beyond −1, what forming q and the cosine can
+    // err by, is the double root itself. Further out no cone has this
+    // shape: the cubic's least value there is q − 2/(3√3), by which the cone
+    // of the double root would break L² = R² + H².
+    constexpr double slack = 2 * std::numeric_limits<double>::epsilon();
     if (!(cos3theta >= -1 - slack))
         return std::numeric_limits<double>::quiet_NaN();
     const double theta = std::acos(std::max(cos3theta, -1.0)) / 3;

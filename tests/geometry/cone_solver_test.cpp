@@ -107,6 +107,12 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"H V radius overflows", 7, 1e-300, 1e300, SolveFailure::Overflow},
         FailureCase{"V beyond every cone of S", 8, 1, 1e200, SolveFailure::NoCone},
         FailureCase{"V beyond every cone of L", 9, 1, 0.41, SolveFailure::NoCone},
+        // Eight and nine units above the largest volume, more than rounding
+        // explains: the cone of the double root would break L² = R² + H².
+        FailureCase{"V a hair above the largest of S", 8, 6405.2975022904575, 59811.793411390136,
+                    SolveFailure::NoCone},
+        FailureCase{"V a hair above the largest of L", 9, 1, 0.40306652538538185,
+                    SolveFailure::NoCone},
         FailureCase{"L V cones beyond the double range", 9, 1e308, 1.7e308, SolveFailure::Overflow},
         FailureCase{"pi R R underflows", 3, 1e-200, 1, SolveFailure::DivisorUnderflow},
         // Below the normal range a divisor has lost digits, and the quotient
