@@ -55,7 +55,7 @@ struct EntryText {
     std::string_view description;
 };
 
-inline constexpr std::array<EntryText, 9> kEntryTexts{{
+inline constexpr std::array<EntryText, 10> kEntryTexts{{
     {"Дадени R и L", "Дадени са радиусът R и образувателната L; изчисляват се H, S и V"},
     {"Дадени R и H", "Дадени са радиусът R и височината H; изчисляват се L, S и V"},
     {"Дадени R и S", "Дадени са радиусът R и околната повърхнина S; изчисляват се L, H и V"},
@@ -66,6 +66,8 @@ inline constexpr std::array<EntryText, 9> kEntryTexts{{
     {"Дадени H и V", "Дадени са височината H и обемът V; изчисляват се R, L и S"},
     {"Дадени S и V", "Дадени са околната повърхнина S и обемът V; изчисляват се R, L и H; "
                      "конусите с тези S и V може да са два"},
+    {"Дадени L и V", "Дадени са образувателната L и обемът V; изчисляват се R, H и S; "
+                     "конусите с тези L и V може да са два"},
 }};
 static_assert(kEntryTexts.size() == kListedPairs.size());
 

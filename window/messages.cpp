@@ -25,6 +25,19 @@ constexpr PairLimit kPairLimits[] = {
     {ConeQuantity::L, ConeQuantity::S, "Околната повърхнина S не може да бъде по-голяма от π·L²."},
 };
 
+// The largest volume of the combinations where two cones can share the given
+// values, keyed on the given quantity that bounds it, which the text names
+// with its value (%1) beside the largest volume (%2).
+struct VolumeBound {
+    ConeQuantity given;
+    std::string_view text;
+};
+
+constexpr VolumeBound kVolumeBounds[] = {
+    {ConeQuantity::S, "При S = %1 обемът V може да бъде най-много %2."},
+    {ConeQuantity::L, "При образувателна L = %1 обемът V може да бъде най-много %2."},
+};
+
 const QString kFieldsKept = QStringLiteral("Резултатите в полетата не са променени.");
 
 UserMessage noConeMessage(const QString& relation) {
@@ -51,16 +64,26 @@ UserMessage failureMessage(const GivenPair& pair, SolveFailure failure) {
                 kFieldsKept};
 }
 
-UserMessage largestVolumeMessage(const QString& surface, const QString& largest) {
-    // The largest volume depends on S, so the user is told it in numbers.
-    return noConeMessage(
-        QStringLiteral("При S = %1 обемът V може да бъде най-много %2.").arg(surface, largest));
+UserMessage largestVolumeMessage(const GivenPair& pair, const QString& first,
+                                 const QString& largest) {
+    // The largest volume depends on the other given value, so the user is
+    // told it in numbers.
+    QString bound;
+    for (const VolumeBound& b : kVolumeBounds)
+        if (b.given == pair.first)
+            bound = toQString(b.text).arg(first, largest);
+    return noConeMessage(bound);
 }
 
-UserMessage secondConeMessage(const QString& r, const QString& l, const QString& h) {
-    return {
-        QMessageBox::Information, QStringLiteral("Два конуса"),
-        QStringLiteral("Има и втори конус със същите S и V:\nR = %1\nL = %2\nH = %3").arg(r, l, h)};
+UserMessage secondConeMessage(const GivenPair& pair, const ShownCone& other) {
+    QString text = QStringLiteral("Има и втори конус със същите %1 и %2:")
+                       .arg(toQString(symbolOf(pair.first)), toQString(symbolOf(pair.second)));
+    for (const QuantityInfo& q : kQuantities)
+        if (!pair.isGiven(q.quantity))
+            text +=
+                QStringLiteral("\n%1 = %2")
+                    .arg(toQString(q.symbol), other[static_cast<std::size_t>(slotOf(q.quantity))]);
+    return {QMessageBox::Information, QStringLiteral("Два конуса"), text};
 }
 
 } // namespace velmora

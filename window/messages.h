@@ -8,6 +8,8 @@
 #include <QMessageBox>
 #include <QString>
 
+#include <array>
+
 namespace velmora {
 
 struct UserMessage {
@@ -21,12 +23,17 @@ struct UserMessage {
 // combination has one, or values out of range.
 UserMessage failureMessage(const GivenPair& pair, SolveFailure failure);
 
-// No cone has lateral surface `surface` and that volume; the largest volume
-// that the surface allows is `largest`.
-UserMessage largestVolumeMessage(const QString& surface, const QString& largest);
+// The values of a cone by slot, each as a message shows it.
+using ShownCone = std::array<QString, kQuantityCount>;
 
-// A second cone has the same S and V, with radius, slant height and height
-// `r`, `l` and `h`.
-UserMessage secondConeMessage(const QString& r, const QString& l, const QString& h);
+// No cone has the given values of `pair`, a combination where two cones can
+// share them; the largest volume that its first given value, `first`,
+// allows is `largest`.
+UserMessage largestVolumeMessage(const GivenPair& pair, const QString& first,
+                                 const QString& largest);
+
+// A second cone, `other`, has the same given values of `pair`: its three
+// computed quantities are told.
+UserMessage secondConeMessage(const GivenPair& pair, const ShownCone& other);
 
 } // namespace velmora

@@ -1,5 +1,6 @@
 #include "case_check.h"
 
+#include "velmora/cone_solver.h"
 #include "velmora/value_text.h"
 
 #include <algorithm>
@@ -43,7 +44,7 @@ void CaseChecker::check(int pair, const TypedCase& typed, RowStats& row, RowStat
     tally(typed, {exact_.exists, parsed_.exists, exact_.values, exact_.condition, parsed_.values},
           result.ok() ? &result.values : nullptr, row);
 
-    if (pair != kSurfaceVolumePair.number)
+    if (!findTwoConePair(pair))
         return;
     // The second cone, where the cubic has two distinct positive roots.
     const std::vector<ConeValues> all = solver_.solveAll(pair, first, second);

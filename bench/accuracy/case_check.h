@@ -12,7 +12,7 @@ namespace velmora::bench {
 
 class CaseChecker {
 public:
-    // Adds the case to `row`; for surface and volume (pair 8) also the
+    // Adds the case to `row`; for S V and L V (pairs 8 and 9) also the
     // cone of smaller radius that solveAll gives to `smallerRow`.
     void check(int pair, const TypedCase& typed, RowStats& row, RowStats& smallerRow);
 

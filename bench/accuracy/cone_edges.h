@@ -1,4 +1,4 @@
-// Where the given values stop describing a cone. For five pairs a cone exists
+// Where the given values stop describing a cone. For six pairs a cone exists
 // only when a term A is at least a term B, both monomials in the given values
 // and pi: one table serves the exact reference (MPFR) and the sweep that aims
 // typed values at the edge (double). The margin (A − B) / A is 1 far from the
@@ -22,9 +22,9 @@ struct ConeEdge {
     const char* text; // the condition A >= B as the table prints it
 };
 
-inline constexpr int kPairCount = 9;
+inline constexpr int kPairCount = 10;
 
-// By pair number 0..8; nothing for the pairs that give a cone for all
+// By pair number 0..9; nothing for the pairs that give a cone for all
 // positive values (R H, R V, H S, H V).
 inline constexpr std::array<std::optional<ConeEdge>, kPairCount> kConeEdges{{
     ConeEdge{{1, 0, 0, 2}, {1, 0, 2, 0}, "L^2 >= R^2"},                // R L
@@ -36,6 +36,7 @@ inline constexpr std::array<std::optional<ConeEdge>, kPairCount> kConeEdges{{
     std::nullopt,                                                      // H S
     std::nullopt,                                                      // H V
     ConeEdge{{4, 0, 6, 0}, {2187, 2, 0, 4}, "4 S^6 >= 2187 pi^2 V^4"}, // S V
+    ConeEdge{{4, 2, 6, 0}, {243, 0, 0, 2}, "4 pi^2 L^6 >= 243 V^2"},   // L V
 }};
 
 } // namespace velmora::bench

@@ -1,10 +1,12 @@
 #include "exact_cone.h"
 
 #include "cone_edges.h"
+#include "velmora/cone_solver.h"
 #include "velmora/constants.h"
 
 #include <cfloat>
 #include <cmath>
+#include <utility>
 
 namespace velmora::bench {
 namespace {
@@ -63,13 +65,15 @@ void ExactConeSolver::solveGiven(int pair, ExactCone& out) {
     if (!out.exists)
         return;
 
-    const bool bothCones = pair == kSurfaceVolumePair.number;
-    if (bothCones) {
-        surfaceVolumeRadiusSquares(slot(out.values, Q::R), slot(out.smaller, Q::R));
-        complete(pair, out.smaller);
-    } else {
+    const bool bothCones = findTwoConePair(pair) != nullptr;
+    if (pair == kSurfaceVolumePair.number)
+        surfaceVolumeCones(out.values, out.smaller);
+    else if (pair == kSlantVolumePair.number)
+        slantVolumeCones(out.values, out.smaller);
+    else
         radiusAndHeight(pair, out.values);
-    }
+    if (bothCones)
+        complete(pair, out.smaller);
     complete(pair, out.values);
     out.inRange = true;
     for (std::size_t q = 0; q < kQuantityCount; ++q)
@@ -95,7 +99,7 @@ void ExactConeSolver::conditions(int pair, ExactCone& out) {
         };
         if (coneWhenMoved(1) || coneWhenMoved(-1)) {
             addElasticities(out.values, moved_.values, out.condition);
-            if (pair == kSurfaceVolumePair.number)
+            if (findTwoConePair(pair))
                 addElasticities(out.smaller, moved_.smaller, out.smallerCondition);
         } else { // no cone on either side: a double cannot resolve it
             out.condition.fill(HUGE_VAL);
@@ -201,29 +205,15 @@ void ExactConeSolver::radiusAndHeight(int pair, ExactValues& cone) {
     }
 }
 
-// Both positive roots x = R² of π²x³ − S²x + 9V² = 0 (S, V typed). Divided
-// by π² it is x³ + px + q = 0 with p = −S²/π², q = 9V²/π², three real roots
-// x_k = m·cos((θ − 2πk)/3) with m = 2S / (√3·π) and
-// cos θ = −27·√3·π·V² / (2S³), which is in [−1, 0) for a cone that exists.
-// k = 0 gives the larger positive root, k = 1 the smaller one. The angle is
-// the true pi: it belongs to the unit circle, not to a cone formula.
-void ExactConeSolver::surfaceVolumeRadiusSquares(mpfr_ptr larger, mpfr_ptr smaller) {
-    const mpfr_srcptr s = first_, v = second_;
-    mpfr_sqr(u_, v, kNearest);
-    mpfr_mul_ui(u_, u_, 27, kNearest);
-    mpfr_mul(u_, u_, sqrt3_, kNearest);
-    mpfr_mul(u_, u_, pi_, kNearest);
-    mpfr_pow_ui(w_, s, 3, kNearest);
-    mpfr_mul_2ui(w_, w_, 1, kNearest);
-    mpfr_div(u_, u_, w_, kNearest);
-    mpfr_neg(u_, u_, kNearest);
-    if (mpfr_cmp_si(u_, -1) < 0) // the double root, a last bit beyond
+// The two largest roots of a cubic with three real roots
+// x_k = m·cos((θ − 2πk)/3), given cos θ in u_ and m in t_: k = 0 gives the
+// largest, k = 1 the next. cos θ is in [−1, 0) for a cone that exists; a
+// last bit beyond −1 is the double root. The angle is the true pi: it
+// belongs to the unit circle, not to a cone formula.
+void ExactConeSolver::twoRoots(mpfr_ptr larger, mpfr_ptr smaller) {
+    if (mpfr_cmp_si(u_, -1) < 0)
         mpfr_set_si(u_, -1, kNearest);
     mpfr_acos(u_, u_, kNearest); // θ
-
-    mpfr_mul(t_, sqrt3_, pi_, kNearest);
-    mpfr_div(t_, s, t_, kNearest);
-    mpfr_mul_2ui(t_, t_, 1, kNearest); // m
 
     mpfr_div_ui(w_, u_, 3, kNearest);
     mpfr_cos(w_, w_, kNearest);
@@ -236,16 +226,67 @@ void ExactConeSolver::surfaceVolumeRadiusSquares(mpfr_ptr larger, mpfr_ptr small
     mpfr_mul(smaller, t_, w_, kNearest);
 }
 
-// L = sqrt(R² + H²), S = πRL, V = πR²H/3 from R and H (surface and volume: from R²
-// in the R slot, H = 3V / (πR²)); then the given slots take the given values.
-void ExactConeSolver::complete(int pair, ExactValues& cone) {
-    const mpfr_ptr r = slot(cone, Q::R), l = slot(cone, Q::L), h = slot(cone, Q::H);
-    if (pair == kSurfaceVolumePair.number) {
+// Both positive roots x = R² of π²x³ − S²x + 9V² = 0 (S, V typed). Divided
+// by π² it is x³ + px + q = 0 with p = −S²/π², q = 9V²/π²: m = 2S / (√3·π)
+// and cos θ = −27·√3·π·V² / (2S³). Then H = 3V / (πR²).
+void ExactConeSolver::surfaceVolumeCones(ExactValues& larger, ExactValues& smaller) {
+    const mpfr_srcptr s = first_, v = second_;
+    mpfr_sqr(u_, v, kNearest);
+    mpfr_mul_ui(u_, u_, 27, kNearest);
+    mpfr_mul(u_, u_, sqrt3_, kNearest);
+    mpfr_mul(u_, u_, pi_, kNearest);
+    mpfr_pow_ui(w_, s, 3, kNearest);
+    mpfr_mul_2ui(w_, w_, 1, kNearest);
+    mpfr_div(u_, u_, w_, kNearest);
+    mpfr_neg(u_, u_, kNearest);
+
+    mpfr_mul(t_, sqrt3_, pi_, kNearest);
+    mpfr_div(t_, s, t_, kNearest);
+    mpfr_mul_2ui(t_, t_, 1, kNearest); // m
+    twoRoots(slot(larger, Q::R), slot(smaller, Q::R));
+
+    for (ExactValues* cone : {&larger, &smaller}) {
+        const mpfr_ptr r = slot(*cone, Q::R), h = slot(*cone, Q::H);
         mpfr_mul(t_, pi_, r, kNearest);
-        mpfr_mul_ui(h, second_, 3, kNearest);
+        mpfr_mul_ui(h, v, 3, kNearest);
         mpfr_div(h, h, t_, kNearest);
         mpfr_sqrt(r, r, kNearest);
     }
+}
+
+// Both roots t = H/L in (0, 1) of t³ − t + q = 0 with q = 3V / (πL³) (L, V
+// typed): m = 2/√3 and cos θ = −9·√3·V / (2π·L³). The smaller root is the
+// cone of larger radius. Then H = t·L and R² = 3V / (π·L·t), which
+// subtracts nothing where t is near 1.
+void ExactConeSolver::slantVolumeCones(ExactValues& larger, ExactValues& smaller) {
+    const mpfr_srcptr l = first_, v = second_;
+    mpfr_mul_ui(u_, v, 9, kNearest);
+    mpfr_mul(u_, u_, sqrt3_, kNearest);
+    mpfr_pow_ui(w_, l, 3, kNearest);
+    mpfr_mul(w_, w_, pi_, kNearest);
+    mpfr_mul_2ui(w_, w_, 1, kNearest);
+    mpfr_div(u_, u_, w_, kNearest);
+    mpfr_neg(u_, u_, kNearest);
+
+    mpfr_ui_div(t_, 2, sqrt3_, kNearest); // m
+    twoRoots(x_, y_);
+
+    for (const auto& [cone, t] : {std::pair{&larger, static_cast<mpfr_srcptr>(y_)},
+                                  std::pair{&smaller, static_cast<mpfr_srcptr>(x_)}}) {
+        const mpfr_ptr r = slot(*cone, Q::R), h = slot(*cone, Q::H);
+        mpfr_mul(h, t, l, kNearest);
+        mpfr_mul(w_, pi_, l, kNearest);
+        mpfr_mul(w_, w_, t, kNearest);
+        mpfr_mul_ui(r, v, 3, kNearest);
+        mpfr_div(r, r, w_, kNearest);
+        mpfr_sqrt(r, r, kNearest);
+    }
+}
+
+// L = sqrt(R² + H²), S = πRL, V = πR²H/3 from R and H; then the given slots
+// take the given values.
+void ExactConeSolver::complete(int pair, ExactValues& cone) {
+    const mpfr_ptr r = slot(cone, Q::R), l = slot(cone, Q::L), h = slot(cone, Q::H);
     mpfr_sqr(t_, r, kNearest);
     mpfr_sqr(u_, h, kNearest);
     mpfr_add(u_, t_, u_, kNearest);

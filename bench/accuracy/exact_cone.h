@@ -18,7 +18,7 @@
 namespace velmora::bench {
 
 // Far beyond a double's 53 bits: even where a root halves the correct bits
-// (the double root of the surface-volume cubic) over 120 remain.
+// (the double root of the cubic of S V or L V) over 120 remain.
 inline constexpr mpfr_prec_t kExactBits = 256;
 inline constexpr mpfr_rnd_t kNearest = MPFR_RNDN;
 
@@ -96,7 +96,7 @@ struct ExactCone {
     bool inRange = false; // each value (of both cones) is 0 or within the normal doubles
     double margin = 1;    // (A − B) / A of the pair's edge; 1 without one
     ExactValues values;   // the cone (of larger radius), when it exists
-    ExactValues smaller;  // surface and volume: the cone of smaller radius
+    ExactValues smaller;  // S V and L V: the cone of smaller radius
     Conditions condition{}, smallerCondition{}; // of the typed values, when the cone exists
 };
 
@@ -104,7 +104,7 @@ class ExactConeSolver {
 public:
     ExactConeSolver();
 
-    // Fills `out` for pair `pair` (0..8) typed as `first` and `second`.
+    // Fills `out` for pair `pair` (0..9) typed as `first` and `second`.
     void solve(int pair, const char* first, const char* second, ExactCone& out);
 
     // The same, without condition numbers, for the doubles the texts parse
@@ -118,14 +118,16 @@ private:
     double margin(int pair); // of first_ and second_
     void monomial(const Monomial& m, mpfr_ptr out);
     void radiusAndHeight(int pair, ExactValues& cone);
-    void surfaceVolumeRadiusSquares(mpfr_ptr larger, mpfr_ptr smaller);
+    void twoRoots(mpfr_ptr larger, mpfr_ptr smaller); // of the cubic whose cos θ and m are t_, u_
+    void surfaceVolumeCones(ExactValues& larger, ExactValues& smaller);
+    void slantVolumeCones(ExactValues& larger, ExactValues& smaller);
     void complete(int pair, ExactValues& cone);
 
     MpReal pi_, truePi_, sqrt3_;
     MpReal first_, second_; // the given values
     MpReal typedFirst_, typedSecond_;
-    ExactCone moved_;  // the cone of a given value moved a little
-    MpReal t_, u_, w_; // scratch
+    ExactCone moved_;          // the cone of a given value moved a little
+    MpReal t_, u_, w_, x_, y_; // scratch
 };
 
 } // namespace velmora::bench

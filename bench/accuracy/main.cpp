@@ -34,16 +34,19 @@ bool readOptions(int argc, char** argv, RunInfo& run) {
     return argc % 2 == 1;
 }
 
-// Each thread takes whole pairs, the largest (surface and volume) first; a
-// pair's cases are checked in order, so the figures do not depend on threads.
+// Each thread takes whole pairs, the largest (L V, S V) first; a pair's
+// cases are checked in order, so the figures do not depend on threads.
 void checkPairs(const SweepSize& size, long long threads, Rows& rows) {
     std::atomic<int> taken{0};
     const auto work = [&] {
         CaseChecker checker;
-        for (int pair; (pair = kPairCount - 1 - taken++) >= 0;)
+        RowStats unused; // the smaller cone of a pair that has one cone
+        for (int pair; (pair = kPairCount - 1 - taken++) >= 0;) {
+            const std::optional<std::size_t> smaller = smallerConeRow(pair);
             for (const TypedCase& typed : sweepCases(pair, size))
                 checker.check(pair, typed, rows[static_cast<std::size_t>(pair)],
-                              rows[kSmallerConeRow]);
+                              smaller ? rows[*smaller] : unused);
+        }
         mpfr_free_cache();
     };
     std::vector<std::jthread> pool;

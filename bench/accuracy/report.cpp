@@ -34,12 +34,11 @@ std::string symbol(int slot) {
     return slot < 0 ? "-" : std::string(symbolOf(static_cast<ConeQuantity>(slot)));
 }
 
-// "0 R L" .. "8 S V"; the smaller cone of surface and volume is "8* S V".
+// "0 R L" .. "9 L V"; the smaller cone of S V is "8* S V", of L V "9* L V".
 std::string rowName(std::size_t row) {
-    if (row == kSmallerConeRow)
-        return "8* S V";
-    const GivenPair pair = *findPair(static_cast<int>(row));
-    return format("%d %.*s", pair.number, static_cast<int>(pair.label.size()), pair.label.data());
+    const GivenPair pair = *findPair(pairOfRow(row));
+    return format("%d%s %.*s", pair.number, row < kPairRows ? "" : "*",
+                  static_cast<int>(pair.label.size()), pair.label.data());
 }
 
 double maxOf(const std::array<double, kQuantityCount>& values) {
@@ -58,7 +57,7 @@ void table(std::FILE* out, const Rows& rows, const char* intro, int width,
 
 void printHeader(std::FILE* out, const Rows& rows, const RunInfo& run) {
     long long cases = 0;
-    for (std::size_t r = 0; r < kSmallerConeRow; ++r)
+    for (std::size_t r = 0; r < kPairRows; ++r)
         cases += rows[r].cases;
     MpReal piSquared, scratch;
     mpfr_set_d(piSquared, kPi, kNearest);
@@ -91,13 +90,15 @@ void printExistence(std::FILE* out, const Rows& rows) {
           "                                                            |    all  typing     far |  "
           "  all  typing     far\n",
           [&](std::size_t r, const RowStats& s) {
-              const auto& edge = kConeEdges[r == kSmallerConeRow ? kSurfaceVolumePair.number : r];
-              const char* condition = r == kSmallerConeRow ? "4 S^6 > 2187 pi^2 V^4"
-                                      : edge               ? edge->text
-                                                           : "always";
+              const auto& edge = kConeEdges[static_cast<std::size_t>(pairOfRow(r))];
+              // The second cone needs the strict inequality: at the edge the two are one.
+              std::string condition;
+              for (const char* c = edge ? edge->text : "always"; *c != '\0'; ++c)
+                  if (r < kPairRows || *c != '=')
+                      condition += *c;
               std::fprintf(out,
                            "%-7s %-23s %8lld %8lld %9s | %6lld %7lld %7lld | %6lld %7lld %7lld\n",
-                           rowName(r).c_str(), condition, s.cases, s.cones,
+                           rowName(r).c_str(), condition.c_str(), s.cases, s.cones,
                            edge ? format("%.2g", s.closestMargin).c_str() : "-", s.falseNoCone,
                            s.falseNoConeParsed, s.falseNoConeFar, s.falseCone, s.falseConeParsed,
                            s.falseConeFar);
@@ -244,7 +245,7 @@ bool printGoals(std::FILE* out, const Rows& rows) {
     }
     const Example& w = rows[worst].worstScaled;
     std::fprintf(out,
-                 "Totals (rows 0..8 and 8*): %lld cones compared; %lld exact zeros (%lld not\n"
+                 "Totals (rows 0..9, 8* and 9*): %lld cones compared; %lld exact zeros (%lld not\n"
                  "computed as 0); %lld parse errors; %lld solve/solveAll disagreements.\n"
                  "All cones: %lld cases beyond 4 ulps, %s of displayed texts exact. Well\n"
                  "conditioned (margin >= 1/16): largest error %s ulps, %lld cases beyond 4 ulps.\n"

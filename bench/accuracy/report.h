@@ -1,15 +1,19 @@
 // What the sweep learns about each row of its report (a pair, or the smaller
-// of the two cones of surface and volume), and the printed tables.
+// of the two cones of S V or L V), and the printed tables.
 #pragma once
 
+#include "cone_edges.h"
 #include "typed_inputs.h"
 #include "velmora/cone_quantity.h"
+#include "velmora/cone_solver.h"
 
 #include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdio>
+#include <iterator>
 #include <limits>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -101,11 +105,24 @@ struct RowStats {
 
 inline constexpr std::size_t kDisplayMissesKept = 4;
 
-// Rows 0..8 are the pairs; the last is the smaller cone of surface and
-// volume (pair 8) from solveAll.
-inline constexpr std::size_t kRowCount = 10;
-inline constexpr std::size_t kSmallerConeRow = 9;
+// Rows 0..9 are the pairs; then, for each pair with two cones (S V, L V),
+// the cone of smaller radius from solveAll.
+inline constexpr std::size_t kPairRows = kPairCount;
+inline constexpr std::size_t kRowCount = kPairRows + std::size(kTwoConePairs);
 using Rows = std::array<RowStats, kRowCount>;
+
+// The row of the smaller cone of `pair`, or nothing where it has one cone.
+inline std::optional<std::size_t> smallerConeRow(int pair) {
+    for (std::size_t i = 0; i < std::size(kTwoConePairs); ++i)
+        if (kTwoConePairs[i].number == pair)
+            return kPairRows + i;
+    return std::nullopt;
+}
+
+// The pair of row `row`.
+inline int pairOfRow(std::size_t row) {
+    return row < kPairRows ? static_cast<int>(row) : kTwoConePairs[row - kPairRows].number;
+}
 
 struct RunInfo {
     SweepSize size;

@@ -27,7 +27,7 @@ struct SweepSize {
 // as many digits as fit ("0.00137", "12.3456"); repeated texts dropped.
 std::vector<std::string> gridTexts(long long count);
 
-// Every case of pair `pair` (0..8): the grid squared, random texts, and
+// Every case of pair `pair` (0..9): the grid squared, random texts, and
 // texts near the pair's edge. The same size and seed give the same cases.
 std::vector<TypedCase> sweepCases(int pair, const SweepSize& size);
 

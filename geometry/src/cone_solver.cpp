@@ -1,10 +1,14 @@
 #include "velmora/cone_solver.h"
 
 #include "checked_arithmetic.h"
+#include "slant_volume_cones.h"
 #include "surface_volume_cones.h"
 #include "velmora/constants.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
+#include <utility>
 
 namespace velmora {
 namespace {
@@ -46,7 +50,8 @@ double radiusFromHeightSurface(CheckedArithmetic& c, double h, double s) {
 
 using Formula = void (*)(CheckedArithmetic&, ConeValues&);
 
-// Fills in the three missing quantities of `v` from its two given ones.
+// Fills in the three missing quantities of `v` from its two given ones, for
+// every pair up to the two where two cones can share the given values.
 constexpr Formula kFormulas[] = {
     // 0: R, L
     [](CheckedArithmetic& c, ConeValues& v) {
@@ -121,6 +126,37 @@ struct Candidates {
     std::vector<ConeValues> cones;
 };
 
+// The two cones of the pairs where there can be two, by pair number.
+struct TwoConeFormula {
+    int number;
+    std::vector<ConeValues> (*cones)(double first, double second);
+};
+
+constexpr TwoConeFormula kTwoConeFormulas[] = {
+    {kSurfaceVolumePair.number, detail::surfaceVolumeCones},
+    {kSlantVolumePair.number, detail::slantVolumeCones},
+};
+
+static_assert(std::size(kFormulas) + std::size(kTwoConeFormulas) == kListedPairs.size());
+static_assert(std::ranges::equal(kTwoConeFormulas, kTwoConePairs, {}, &TwoConeFormula::number,
+                                 &TwoConePair::number));
+
+// The cones that can be shown, the larger radius first, one where both
+// have the same radius. A cone whose values leave the double range (the
+// needle of a tiny V, the surface of a huge flat cone) is not one of them.
+Candidates showable(std::vector<ConeValues> cones) {
+    if (cones.empty())
+        return {SolveFailure::NoCone, {}};
+    std::ranges::stable_sort(
+        cones, [](const ConeValues& a, const ConeValues& b) { return a[Q::R] > b[Q::R]; });
+    if (cones.size() == 2 && cones[1][Q::R] == cones[0][Q::R])
+        cones.pop_back();
+    std::erase_if(cones, [](const ConeValues& c) { return !allFinite(c); });
+    if (cones.empty()) // there is a cone, beyond the double range
+        return {SolveFailure::Overflow, {}};
+    return {SolveFailure::None, std::move(cones)};
+}
+
 Candidates candidates(int pairNumber, double first, double second) {
     const auto pair = findPair(pairNumber);
     if (!pair)
@@ -128,28 +164,19 @@ Candidates candidates(int pairNumber, double first, double second) {
     if (!std::isfinite(first) || !std::isfinite(second))
         return {SolveFailure::OutOfRange, {}};
 
+    for (const TwoConeFormula& two : kTwoConeFormulas)
+        if (two.number == pairNumber)
+            return showable(two.cones(first, second));
+
     ConeValues given;
     given[pair->first] = first;
     given[pair->second] = second;
-
-    if (pairNumber != kSurfaceVolumePair.number) {
-        CheckedArithmetic c;
-        kFormulas[pairNumber](c, given);
-        const SolveResult r = finish(c, given);
-        if (!r.ok())
-            return {r.failure, {}};
-        return {SolveFailure::None, {r.values}};
-    }
-
-    // A cone whose values leave the double range (the needle of a tiny V)
-    // is not one that can be shown; the other one always can.
-    Candidates out{SolveFailure::NoCone, {}};
-    for (const ConeValues& cone : detail::surfaceVolumeCones(first, second))
-        if (allFinite(cone))
-            out.cones.push_back(cone);
-    if (!out.cones.empty())
-        out.failure = SolveFailure::None;
-    return out;
+    CheckedArithmetic c;
+    kFormulas[pairNumber](c, given);
+    const SolveResult r = finish(c, given);
+    if (!r.ok())
+        return {r.failure, {}};
+    return {SolveFailure::None, {r.values}};
 }
 
 } // namespace
@@ -163,6 +190,13 @@ SolveResult ConeSolver::solve(int pair, double first, double second) const {
 
 std::vector<ConeValues> ConeSolver::solveAll(int pair, double first, double second) const {
     return candidates(pair, first, second).cones;
+}
+
+std::vector<ConeValues> ConeSolver::solveAll(int pair, double first, double second,
+                                             SolveFailure& failure) const {
+    Candidates all = candidates(pair, first, second);
+    failure = all.failure;
+    return std::move(all.cones);
 }
 
 } // namespace velmora

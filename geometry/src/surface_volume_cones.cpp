@@ -1,11 +1,9 @@
 #include "surface_volume_cones.h"
 
+#include "shape_cubic.h"
 #include "velmora/constants.h"
 
-#include <algorithm>
 #include <cmath>
-#include <limits>
-#include <utility>
 
 namespace velmora::detail {
 namespace {
@@ -28,60 +26,15 @@ struct ScaledSurface {
     double s;
 };
 
-// q = 9π·V²/S³, from the significands and exponents of S and V so that
-// neither V² nor S³ leaves the double range; q itself may.
-double shapeOf(double surface, double volume) {
-    int se = 0, ve = 0;
-    const double sm = std::frexp(surface, &se), vm = std::frexp(volume, &ve);
-    return std::ldexp((((9 * kPi) * vm) * vm) / ((sm * sm) * sm), 2 * ve - 3 * se);
-}
-
-// y³ − y + q, written y·(y + 1)·(y − 1) + q: near y = 1 the difference y − 1
-// is exact, where y³ − y would cancel.
-double cubic(double y, double q) {
-    return (y * (y + 1)) * (y - 1) + q;
-}
-
-// Newton steps on the cubic, each kept only while it makes the cubic
-// smaller, so that near the double root (where the slope vanishes) it
-// cannot run away.
-double polish(double y, double q) {
-    double residual = std::abs(cubic(y, q));
-    for (int step = 0; step < 4 && residual > 0; ++step) {
-        const double next = y - cubic(y, q) / (3 * y * y - 1);
-        const double nextResidual = std::abs(cubic(next, q));
-        if (!(nextResidual < residual))
-            break;
-        y = next;
-        residual = nextResidual;
-    }
-    return y;
-}
-
-// The largest root, of the trigonometric form of Cardano's formula, where
-// the cosine lies between 1/2 and √3/2 and loses nothing. Not a number
-// when q is beyond 2/(3√3), where no cone has this shape.
-double widestShape(double q) {
-    const double cos3theta = -(3 * std::sqrt(3.0) / 2) * q;
-    // A few units of rounding beyond −1 is the double root itself.
-    constexpr double slack = 8 * std::numeric_limits<double>::epsilon();
-    if (!(cos3theta >= -1 - slack))
-        return std::numeric_limits<double>::quiet_NaN();
-    const double theta = std::acos(std::max(cos3theta, -1.0)) / 3;
-    return polish((2 / std::sqrt(3.0)) * std::cos(theta), q);
-}
-
 } // namespace
 
 std::vector<ConeValues> surfaceVolumeCones(double surface, double volume) {
-    const double q = shapeOf(surface, volume);
-    const double y1 = widestShape(q);
-    if (!(y1 > 0))
+    // q = 9π·V²/S³; it may leave the double range, neither V² nor S³ does.
+    const double q = scaledQuotient(9 * kPi, volume, 2, 1, surface, 3).value();
+    const std::optional<ShapeRoots> roots = shapeRoots(q);
+    if (!roots)
         return {};
-    // The other positive root is y2 = q·g: dividing the cubic by y − y1
-    // leaves y² + y1·y + y1² − 1, whose roots multiply to −q/y1. Through g
-    // it needs no q, which may lie below the double range.
-    const double g = 2 / (y1 * (y1 + std::sqrt(4 - 3 * y1 * y1)));
+    const double y1 = roots->larger, g = roots->g;
     const double vOverS = volume / surface;
     const ScaledSurface scaled(surface);
     const double a = scaled.s / kPi;
@@ -98,10 +51,6 @@ std::vector<ConeValues> surfaceVolumeCones(double surface, double volume) {
     narrow[Q::H] = narrow[Q::L] / std::sqrt(g);
 
     std::vector<ConeValues> cones{wide, narrow};
-    if (cones[1][Q::R] > cones[0][Q::R]) // rounding at the double root
-        std::swap(cones[0], cones[1]);
-    if (cones[1][Q::R] == cones[0][Q::R])
-        cones.pop_back();
     for (ConeValues& cone : cones) {
         cone[Q::S] = surface;
         cone[Q::V] = volume;

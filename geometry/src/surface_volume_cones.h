@@ -1,7 +1,7 @@
 // The cones of a lateral surface S and a volume V. R/L = y solves
-// y³ − y + q = 0 with q = 9π·V²/S³, which depends on the cone's shape
-// alone: every real cone has y in (0, 1), and working with y rather than R²
-// keeps the powers of S and V out of the arithmetic.
+// y³ − y + q = 0 (shape_cubic.h) with q = 9π·V²/S³: since R² = S·y/π and
+// L² = S/(π·y), working with y rather than R² keeps the powers of S and V
+// out of the arithmetic.
 #pragma once
 
 #include "velmora/cone_solver.h"
@@ -10,10 +10,11 @@
 
 namespace velmora::detail {
 
-// Every cone with lateral surface `surface` and volume `volume`, the larger
-// radius first: none, one, or two (one where H² = 2·R², in exact terms).
-// A cone's values may leave the double range (a needle too long, a radius
-// too small); the caller decides what to do with it.
+// The two cones with lateral surface `surface` and volume `volume`, the
+// wider (from the larger root) first, or none. At the double root
+// (H² = 2·R², in exact terms) they are one cone, up to rounding. A cone's
+// values may leave the double range (a needle too long, a radius too
+// small); the caller decides what to do with it.
 std::vector<ConeValues> surfaceVolumeCones(double surface, double volume);
 
 } // namespace velmora::detail

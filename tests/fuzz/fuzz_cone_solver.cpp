@@ -1,5 +1,5 @@
 // Fuzz target: the cone solver for every pair and every value a field can
-// hold. The first byte picks the pair (its low seven bits, modulo 9) and,
+// hold. The first byte picks the pair (its low seven bits, modulo 10) and,
 // with its high bit, how the next sixteen give the two values.
 #include "fuzz_target.h"
 #include "velmora/cone_solver.h"
@@ -21,9 +21,9 @@ using Real = long double; // its range holds every product of doubles
 constexpr Real kEpsilon = Limits::epsilon(), kPiL = kPi;
 
 // The power of each value that the pair's formulas take: squares, and H⁴ and
-// S² for H S; none for S V, and for R V only R², as a divisor that is
-// refused where it underflows.
-constexpr int kPowers[] = {2, 2, 2, 1, 2, 2, 4, 2, 1};
+// S² for H S; none for S V and L V, and for R V only R², as a divisor that
+// is refused where it underflows.
+constexpr int kPowers[] = {2, 2, 2, 1, 2, 2, 4, 2, 1, 1};
 
 // Whether no value, nor that power of it, leaves the normal range.
 bool inRange(const auto& values, int power) {
@@ -40,11 +40,15 @@ bool inRange(const auto& values, int power) {
 std::vector<ConeValues> solved(int pair, double first, double second) {
     const SolveResult one = ConeSolver{}.solve(pair, first, second);
     const std::vector<ConeValues> all = ConeSolver{}.solveAll(pair, first, second);
-    require(all.size() <= (pair == 8 ? 2u : 1u) && one.ok() == !all.empty() &&
+    SolveFailure why = SolveFailure::None;
+    const bool twoCones = findTwoConePair(pair) != nullptr;
+    require(all.size() <= (twoCones ? 2u : 1u) && one.ok() == !all.empty() &&
                 (all.empty() || one.values == all[0]) &&
                 (all.size() < 2 || all[0].bySlot[0] > all[1].bySlot[0]),
             "solve tells the one cone, or of two the larger radius");
-    constexpr bool alwaysACone[] = {0, 1, 0, 1, 0, 0, 1, 1, 0};
+    require(ConeSolver{}.solveAll(pair, first, second, why) == all && why == one.failure,
+            "solveAll tells why there is no cone as solve does");
+    constexpr bool alwaysACone[] = {0, 1, 0, 1, 0, 0, 1, 1, 0, 0};
     require((one.failure != SolveFailure::NoCone || !alwaysACone[pair]) &&
                 (one.failure != SolveFailure::OutOfRange || !std::isfinite(first + second)),
             "a failure that these values can have");
@@ -68,15 +72,17 @@ std::vector<ConeValues> solved(int pair, double first, double second) {
 // The cone of radius r and height h, given to each pair by two of its values,
 // comes back to within what rounding those two can change: the height of a
 // flat cone from R and L, R and S or L and S, the radius of a needle from L
-// and H, and S V's two cones where they meet (H² = 2R²) are sensitive.
+// and H, and the two cones of S V and of L V where they meet (H² = 2R²,
+// R² = 2H²) are sensitive.
 void rebuilds(int pair, Real r, Real h) {
     const Real l = std::sqrt(r * r + h * h), flat = l * l / (h * h), needle = l * l / (r * r);
     const std::array<Real, kQuantityCount> exact{r, l, h, kPiL * r * l, kPiL * r * r * h / 3};
-    const Real sensitivity[] = {
-        flat, 1, flat, 1, needle, flat, 1, 1, 1 / std::fabs(1 - 3 / needle)};
+    // Where the two cones of S V, or of L V, meet.
+    const Real sv = 1 / std::fabs(1 - 3 / needle), lv = 1 / std::fabs(1 - 3 / flat);
+    const Real sensitivity[] = {flat, 1, flat, 1, needle, flat, 1, 1, sv, lv};
     const Real tolerance = 4 * kEpsilon * (1 + sensitivity[pair]);
-    // Clear of every underflow (squares in range but for S V), nothing is refused.
-    if (!inRange(exact, pair == 8 ? 1 : std::max(kPowers[pair], 2)) || tolerance > 1e-9)
+    // Clear of every underflow (squares in range but for S V and L V), nothing is refused.
+    if (!inRange(exact, findTwoConePair(pair) ? 1 : std::max(kPowers[pair], 2)) || tolerance > 1e-9)
         return;
     const GivenPair& p = kListedPairs[std::size_t(pair)];
     const auto close = [&](double x, Real e) { return std::fabs(x - e) <= tolerance * e; };
@@ -100,7 +106,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::copy_n(data, std::min(size, sizeof bytes), bytes);
     std::uint64_t raw[2];
     std::memcpy(raw, bytes + 1, sizeof raw);
-    const int pair = (bytes[0] & 0x7f) % 9;
+    const int pair = (bytes[0] & 0x7f) % 10;
     const double a = valueOf(raw[0], bytes[0] & 0x80), b = valueOf(raw[1], bytes[0] & 0x80);
     solved(pair, a, b);
     rebuilds(pair, a, b);

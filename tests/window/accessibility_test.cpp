@@ -62,7 +62,8 @@ INSTANTIATE_TEST_SUITE_P(
         AccessibleCase{"Check1(0)", QAccessible::CheckBox, "R е дадена"},
         AccessibleCase{"List1(0)", QAccessible::ListItem, "Дадени R и L", 0},
         AccessibleCase{"List1(0)", QAccessible::ListItem, "Дадени H и V", 7},
-        AccessibleCase{"List1(0)", QAccessible::ListItem, "Дадени S и V", 8}));
+        AccessibleCase{"List1(0)", QAccessible::ListItem, "Дадени S и V", 8},
+        AccessibleCase{"List1(0)", QAccessible::ListItem, "Дадени L и V", 9}));
 
 // Every control the Tab key reaches has a name a screen reader can say.
 TEST_F(WindowTest, EveryFocusStopHasAnAccessibleName) {

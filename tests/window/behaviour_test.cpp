@@ -33,6 +33,10 @@ NumberSettings germanSettings() {
     return numberSettingsOf(QLocale(QStringLiteral("de_DE")));
 }
 
+// How a test chooses a list entry: a click, the End key, or Down from the
+// entry in force.
+enum class Choose { Click, End, Down };
+
 class BehaviourTest : public WindowTest {
 protected:
     void SetUp() override {
@@ -55,11 +59,26 @@ protected:
         }
     }
 
+    // Chooses list entry `entry` as `how` says; with the keyboard the list
+    // scrolls to show it.
+    void choose(int entry, Choose how) {
+        QListWidget* list = window->List1[0];
+        if (how == Choose::Click)
+            user().clickEntry(entry);
+        else if (how == Choose::End)
+            user().pressInList(Qt::Key_End);
+        else
+            for (int row = list->currentRow(); row < entry; ++row)
+                user().pressInList(Qt::Key_Down);
+        EXPECT_EQ(list->currentRow(), entry);
+        EXPECT_TRUE(list->viewport()->rect().contains(list->visualItemRect(list->item(entry))));
+    }
+
     // Chooses `entry` and puts the two given texts in its fields. A text
     // longer than the seven characters one can type is written as a
     // calculation leaves it, for the user to have edited.
-    void enterGiven(int entry, const char* first, const char* second) {
-        user().clickEntry(entry);
+    void enterGiven(int entry, const char* first, const char* second, Choose how = Choose::Click) {
+        choose(entry, how);
         const GivenPair pair = kListedPairs.at(static_cast<std::size_t>(entry));
         for (auto [q, text] : {std::pair{pair.first, first}, std::pair{pair.second, second}}) {
             const QString given = QString::fromUtf8(text);
@@ -142,6 +161,7 @@ struct CalculationCase {
     const char* second;
     FieldTexts expected;
     const char* message = ""; // part of the message shown after writing; "": none
+    Choose choose = Choose::Click;
 };
 
 class Calculating : public BehaviourTest, public ::testing::WithParamInterface<CalculationCase> {};
@@ -149,7 +169,7 @@ class Calculating : public BehaviourTest, public ::testing::WithParamInterface<C
 TEST_P(Calculating, WritesAllFiveFieldsShownFromTheirStart) {
     const CalculationCase& c = GetParam();
     window->setNumberSettingsSource(c.settings);
-    enterGiven(c.entry, c.first, c.second);
+    enterGiven(c.entry, c.first, c.second, c.choose);
     // Pressing it again reads the shown values back: the same cone, the same message.
     for (int press = 1; press <= 2; ++press) {
         SCOPED_TRACE("press " + std::to_string(press));
@@ -219,7 +239,22 @@ INSTANTIATE_TEST_SUITE_P(KnownCones, Calculating, ::testing::Values(
     CalculationCase{"SV_V_at_its_largest", plainSettings, 8, "0.57", "0.05021",
                     {"0.3236549", "0.5605867", "0.4577171", "0.5700000", "0.0502100"}},
     CalculationCase{"SV_written_V_at_its_largest", plainSettings, 8, "3", "0.6062612",
-                    {"0.7425152", "1.2860741", "1.0500751", "3.0000000", "0.6062612"}}),
+                    {"0.7425152", "1.2860741", "1.0500751", "3.0000000", "0.6062612"}},
+    // L and V, chosen with the keyboard: the flat cone in the fields, the needle told.
+    CalculationCase{"LV_two_cones", plainSettings, 9, "5", "20",
+                    {"4.9382856", "5.0000000", "0.7831572", "77.5704089", "20.0000000"},
+                    "Има и втори конус със същите L и V:\nR = 2.0460355\nH = 4.5622077\nS = 32.1390504",
+                    Choose::End},
+    CalculationCase{"LV_two_cones_bg_BG", bulgarianSettings, 9, "10", "100",
+                    {"9,9534379", "10,0000000", "0,9638849", "312,6964738", "100,0000000"},
+                    "R = 3,1732861\nH = 9,4831564\nS = 99,6917242", Choose::Down},
+    CalculationCase{"LV_two_close_cones_below_the_largest_V", plainSettings, 9, "1", "0.4030665",
+                    {"0.8165802", "1.0000000", "0.5772320", "2.5653624", "0.4030665"},
+                    "R = 0.8164129\nH = 0.5774686\nS = 2.5648368", Choose::End},
+    // V typed as the no-cone message shows the largest volume, a hair above it.
+    CalculationCase{"LV_V_at_its_largest", plainSettings, 9, "1.43", "1.17865",
+                    {"1.1675901", "1.4300000", "0.8256109", "5.2453723", "1.1786500"}, "",
+                    Choose::Down}),
     RowName{});
 // clang-format on
 
@@ -289,6 +324,7 @@ struct NoConeCase {
     const char* first;
     const char* second;
     const char* relation; // what the message says must hold
+    Choose choose = Choose::Click;
 };
 
 class NoCone : public BehaviourTest, public ::testing::WithParamInterface<NoConeCase> {};
@@ -296,7 +332,7 @@ class NoCone : public BehaviourTest, public ::testing::WithParamInterface<NoCone
 // Values that give no cone leave every field as it was and say why.
 TEST_P(NoCone, KeepsEveryFieldAndTellsTheUser) {
     const NoConeCase& c = GetParam();
-    enterGiven(c.entry, c.first, c.second);
+    enterGiven(c.entry, c.first, c.second, c.choose);
     const FieldTexts before = user().fieldTexts();
     const QString message = user().closeMessageDuring([this] { user().pressCalculate(); });
     EXPECT_TRUE(message.contains(QString::fromUtf8(c.relation))) << message.toStdString();
@@ -330,7 +366,13 @@ INSTANTIATE_TEST_SUITE_P(
             "0000000000000000000000000000000000000000000000000000000000000000.0000000."},
         // No cone of that S holds that V, though 9·V² leaves the double range.
         NoConeCase{"SV_V_beyond_every_cone", 8, "1", "1e200",
-                   "обемът V може да бъде най-много 0.1166750."}),
+                   "обемът V може да бъде най-много 0.1166750."},
+        NoConeCase{"LV_V_above_its_largest", 9, "1", "0.5",
+                   "При образувателна L = 1.0000000 обемът V може да бъде най-много 0.4030665.",
+                   Choose::End},
+        // Both cones exist, but the surface of each leaves the double range.
+        NoConeCase{"LV_cones_beyond_the_double_range", 9, "1e308", "1.7e308",
+                   "твърде големи или твърде малки", Choose::Down}),
     RowName{});
 
 TEST_F(BehaviourTest, FailingConeAfterAResultKeepsTheOldResultsBesideTheNewValues) {

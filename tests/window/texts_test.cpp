@@ -66,7 +66,7 @@ INSTANTIATE_TEST_SUITE_P(
                            entries += w.List1[0]->item(i)->text();
                        return entries.join(QLatin1Char('|'));
                    },
-                   "R L|R H|R S|R V|L H|L S|H S|H V|S V"}),
+                   "R L|R H|R S|R V|L H|L S|H S|H V|S V|L V"}),
     RowName{});
 
 // The assignment and the hidden saying, as their text boxes hold them: each

@@ -41,9 +41,10 @@ struct GivenPair {
     constexpr bool isGiven(ConeQuantity q) const { return q == first || q == second; }
 };
 
-// The combinations offered in the list, in list order. With S and V given
-// there can be two cones, the only combination where that happens.
-inline constexpr std::array<GivenPair, 9> kListedPairs{{
+// The combinations offered in the list, in list order: all ten pairs of the
+// five quantities. With S and V, or L and V, given there can be two cones,
+// the only combinations where that happens.
+inline constexpr std::array<GivenPair, 10> kListedPairs{{
     {0, "R L", ConeQuantity::R, ConeQuantity::L},
     {1, "R H", ConeQuantity::R, ConeQuantity::H},
     {2, "R S", ConeQuantity::R, ConeQuantity::S},
@@ -53,9 +54,11 @@ inline constexpr std::array<GivenPair, 9> kListedPairs{{
     {6, "H S", ConeQuantity::H, ConeQuantity::S},
     {7, "H V", ConeQuantity::H, ConeQuantity::V},
     {8, "S V", ConeQuantity::S, ConeQuantity::V},
+    {9, "L V", ConeQuantity::L, ConeQuantity::V},
 }};
 
 inline constexpr const GivenPair& kSurfaceVolumePair = kListedPairs[8];
+inline constexpr const GivenPair& kSlantVolumePair = kListedPairs[9];
 
 // The combination with this number, or nothing.
 constexpr std::optional<GivenPair> findPair(int number) {

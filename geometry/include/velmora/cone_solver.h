@@ -36,19 +36,46 @@ struct SolveResult {
 class ConeSolver {
 public:
     // The cone whose given quantities are `first` and `second` (in the
-    // pair's slot order). Where two cones share the given values (surface
-    // and volume), the one with the larger radius.
+    // pair's slot order). Where two cones share the given values (S and V,
+    // or L and V), the one with the larger radius.
     SolveResult solve(int pair, double first, double second) const;
 
     // Every cone with these given values, the larger radius first: one for
-    // the listed pairs, up to two for surface and volume. Empty on failure;
-    // then `solve` tells why.
+    // most pairs, up to two for S V and L V. Empty on failure; then `solve`
+    // tells why, or `failure` does, which is None when there is a cone.
     std::vector<ConeValues> solveAll(int pair, double first, double second) const;
+    std::vector<ConeValues> solveAll(int pair, double first, double second,
+                                     SolveFailure& failure) const;
 };
 
 // The cone of the largest volume that a lateral surface `surface` allows,
 // where H² = 2·R² and the two cones of a surface and volume become one. Its
 // V is that largest volume; values beyond the double range are infinite.
 ConeValues largestVolumeCone(double surface);
+
+// The same for a slant height `slant`: where H = L/√3 (H² = R²/2) and the
+// two cones of a slant height and volume become one; V = 2π·L³/(9·√3).
+ConeValues largestVolumeConeOfSlant(double slant);
+
+// A combination where two cones can share the given values: below the
+// largest volume that its first given quantity allows two, at it one, above
+// it none.
+struct TwoConePair {
+    int number;
+    ConeValues (*largestVolumeCone)(double first); // of the pair's first given value
+};
+
+inline constexpr TwoConePair kTwoConePairs[] = {
+    {kSurfaceVolumePair.number, &largestVolumeCone},
+    {kSlantVolumePair.number, &largestVolumeConeOfSlant},
+};
+
+// The two-cone combination with this number, or nullptr.
+constexpr const TwoConePair* findTwoConePair(int number) {
+    for (const TwoConePair& p : kTwoConePairs)
+        if (p.number == number)
+            return &p;
+    return nullptr;
+}
 
 } // namespace velmora
