@@ -41,9 +41,10 @@ else
 fi
 
 # The tests run once on the program itself: both builds take the nocheck
-# profile. A time the caller fixed would undo the time variation.
+# profile. The job count is DEB_BUILD_OPTIONS's, and a time the caller
+# fixed would undo the time variation.
 unset SOURCE_DATE_EPOCH MAKEFLAGS CMAKE_BUILD_PARALLEL_LEVEL
-exec nice -n 10 reprotest --store-dir="$store" --min-cpus=2 --variations="$variations" "${ignored[@]}" \
-    --source-pattern="$files" \
+exec nice -n 10 reprotest --store-dir="$store" --min-cpus=2 --variations="$variations" \
+    "${ignored[@]}" --source-pattern="$files" \
     -c "DEB_BUILD_OPTIONS='nocheck parallel=2' dpkg-buildpackage --no-sign -Pnocheck" \
     "$source" "$artifacts" -- null
