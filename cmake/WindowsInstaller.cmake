@@ -47,23 +47,24 @@ set(CPACK_NSIS_DEFINES "BrandingText 'Velmora ${PROJECT_VERSION}'")
 set(CPACK_RESOURCE_FILE_LICENSE ${velmora_windows_docs}/LICENSE.txt)
 set(CPACK_NSIS_IGNORE_LICENSE_PAGE ON)
 
+# A 64-bit Unicode installer, whose Cyrillic does not depend on Windows'
+# code page for programs that are not Unicode and which, like velmora.exe,
+# runs on 64-bit Windows (and under a 64-bit wine); CPack's default is a
+# 32-bit one. cpack splits makensis's command line at blanks that are not
+# escaped, and CPackConfig.cmake takes one backslash away.
+set(CPACK_NSIS_EXECUTABLE_PRE_ARGUMENTS "-XTarget\\\\ amd64-unicode")
+
 # CPack's installer script speaks every language NSIS knows and picks the
-# one of the Windows it runs on, and makes a 32-bit installer for programs
-# that are not Unicode. Velmora speaks Bulgarian only, so its installer does
-# too: a copy of the script with Bulgarian as its one language, the uninstall
-# shortcut named in Bulgarian, and a 64-bit Unicode installer, whose
-# Cyrillic does not depend on Windows' code page for such programs and
-# which, like velmora.exe, runs on 64-bit Windows (and under a 64-bit wine).
+# one of the Windows it runs on. Velmora speaks Bulgarian only, so its
+# installer does too: a copy of the script with Bulgarian as its one
+# language, and the uninstall shortcut named in Bulgarian.
 # CPack looks for NSIS.template.in in CMAKE_MODULE_PATH before its own.
 set(velmora_nsis_template ${CMAKE_ROOT}/Modules/Internal/CPack/NSIS.template.in)
 file(READ ${velmora_nsis_template} velmora_nsis)
 set(velmora_nsis_edits
     # Pairs: what the script says (a regular expression), what it says
-    # instead. The target goes after the first line, behind the byte order
-    # mark that makes makensis read the script as UTF-8 (and a ';' here
-    # would split the list).
-    "(CPack install script[^\n]*)" "\\1\nTarget amd64-unicode"
-    # Every language but the first, the default, which becomes Bulgarian.
+    # instead. Every language but the first, the default, goes, and the
+    # first becomes Bulgarian.
     " *!insertmacro MUI_LANGUAGE \"[A-Za-z]+\"\n" ""
     "MUI_LANGUAGE \"English\"" "MUI_LANGUAGE \"Bulgarian\""
     "Uninstall\\.lnk" "Изтриване на Velmora.lnk")

@@ -8,10 +8,6 @@ program=$1
 source "$(dirname "$0")/under_openbox.sh"
 
 start_velmora "$program" LANG=bg_BG.UTF-8 LC_ALL= QT_SCALE_FACTOR=1.5
-sleep 1
-
-read -r X Y <<<"$(xwininfo -id "$window" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF} END {print x, y}')"
-read -r left _ top _ <<<"$(xprop -id "$window" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')"
 [ $((Y - top)) -ge 0 ] || fail "the frame's top is at $((Y - top)), above the screen"
 [ $((X - left)) -ge 0 ] || fail "the frame's left edge is at $((X - left)), left of the screen"
 echo "ok: frame at $((X - left)),$((Y - top))"

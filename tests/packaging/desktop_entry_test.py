@@ -1,0 +1,52 @@
+"""The desktop entry: desktop-file-validate's verdict and what it says.
+
+    desktop_entry_test.py DESKTOP_FILE
+"""
+
+import subprocess
+import sys
+import unittest
+
+from packaging_files import APP_ID
+
+
+class DesktopEntry(unittest.TestCase):
+    # Debian 12's desktop-file-validate (0.26) predates version 1.5 of the
+    # desktop entry format, which brought SingleMainWindow; lintian knows
+    # the key.
+    VALIDATOR_PREDATES = {
+        'error: file contains key "SingleMainWindow" in group "Desktop Entry", '
+        'but keys extending the format should start with "X-"',
+    }
+
+    def test_validates_without_remarks(self):
+        result = subprocess.run(["desktop-file-validate", DESKTOP], capture_output=True, text=True)
+        remarks = {line.removeprefix(DESKTOP + ": ")
+                   for line in (result.stdout + result.stderr).splitlines()}
+        self.assertLessEqual(remarks, self.VALIDATOR_PREDATES, result.stdout + result.stderr)
+        self.assertEqual(result.returncode, 1 if remarks else 0, result.stdout + result.stderr)
+
+    def test_entries(self):
+        with open(DESKTOP, encoding="utf-8") as f:
+            entries = dict(line.rstrip("\n").split("=", 1) for line in f if "=" in line)
+        for key, value in (("Name", "Velmora"), ("Name[bg]", "Велмора"), ("Exec", "velmora"),
+                           ("Icon", APP_ID), ("Categories", "Education;Math;"),
+                           ("SingleMainWindow", "true"), ("StartupWMClass", "Velmora")):
+            with self.subTest(key=key):
+                self.assertEqual(entries.get(key), value)
+        for key in ("GenericName", "GenericName[bg]", "Comment", "Comment[bg]",
+                    "Keywords", "Keywords[bg]"):
+            with self.subTest(key=key):
+                self.assertIn(key, entries)
+        # A software centre or a menu shows the comment on one line.
+        for key in ("Comment", "Comment[bg]"):
+            with self.subTest(key=key):
+                self.assertLessEqual(len(entries[key]), 80)
+        for key, word in (("Keywords", "math"), ("Keywords[bg]", "математика")):
+            with self.subTest(key=key):
+                self.assertIn(word, entries[key].split(";"))
+
+
+if __name__ == "__main__":
+    (DESKTOP,) = sys.argv[1:]
+    unittest.main(argv=sys.argv[:1], verbosity=2)
