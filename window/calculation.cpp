@@ -1,6 +1,6 @@
 #include "calculation.h"
 
-#include "regional_settings.h"
+#include "shown_values.h"
 
 #include <cmath>
 #include <vector>

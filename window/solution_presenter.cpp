@@ -2,7 +2,7 @@
 
 #include "accessible_texts.h"
 #include "qt_text.h"
-#include "regional_settings.h"
+#include "shown_values.h"
 #include "worked_solution.h"
 
 #include "velmora/number_forms.h"

@@ -4,8 +4,8 @@
 #include "velmora.h"
 
 #include "calculation.h"
-#include "regional_settings.h"
 #include "screen_reader.h"
+#include "shown_values.h"
 #include "solution_presenter.h"
 
 #include "velmora/value_text.h"

@@ -1,7 +1,7 @@
 #include "worked_solution.h"
 
 #include "qt_text.h"
-#include "regional_settings.h"
+#include "shown_values.h"
 
 #include "velmora/constants.h"
 #include "velmora/number_forms.h"
