@@ -272,27 +272,9 @@ QWidget* Velmora::build(const ControlLayout& c, QWidget* container) {
     return widget;
 }
 
+// Every control carries its name and index as its object name.
 QWidget* Velmora::control(const layout::ControlRef& ref) const {
-    const auto i = static_cast<std::size_t>(ref.index);
-    switch (ref.name) {
-    case ControlName::Label1:
-        return Label1.at(i);
-    case ControlName::List1:
-        return List1.at(i);
-    case ControlName::Frame1:
-        return Frame1;
-    case ControlName::Check1:
-        return Check1.at(i);
-    case ControlName::Text2:
-        return Text2.at(i);
-    case ControlName::Picture1:
-        return Picture1;
-    case ControlName::Command1:
-        return Command1.at(i);
-    case ControlName::Text1:
-        return Text1.at(i);
-    }
-    return nullptr; // not reached: every name has its case, as -Wswitch checks
+    return findChild<QWidget*>(QString::fromStdString(layout::controlId(ref.name, ref.index)));
 }
 
 // Raise every control from the bottom of its container's order to the top.
