@@ -35,8 +35,6 @@ TEST_P(PowerOfTen, WritesFifteenSignificantDigitsAndASuperscriptExponent) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Values, PowerOfTen, ::testing::Values(
-    // The volume of R = 0,001 and L = 0,002, which a field shows as 0,0000000.
-    PowerOfTenCase{"tiny_volume_bg_BG", "bg_BG", 1.8137993642342163e-9, "1,81379936423422·10⁻⁹"},
     PowerOfTenCase{"fifteen_digits_rounded", "C", 0.0017320508075688772, "1.73205080756888·10⁻³"},
     PowerOfTenCase{"no_trailing_zeros", "de_DE", 2.5e-8, "2,5·10⁻⁸"},
     PowerOfTenCase{"one_digit_no_separator", "C", 1e-9, "1·10⁻⁹"},
@@ -93,7 +91,6 @@ TEST_P(HiddenDigits, WhereSevenDecimalsShowFewerThanSevenSignificantDigits) {
 INSTANTIATE_TEST_SUITE_P(Values, HiddenDigits, ::testing::Values(
     HiddenDigitsCase{"shown_as_zero", 1.8137993642342163e-9, true},
     HiddenDigitsCase{"rounded_up_to_the_last_place", 5e-8, true},
-    HiddenDigitsCase{"five_of_fifteen_digits", 0.0017320508075688772, true},
     HiddenDigitsCase{"six_of_fifteen_digits", 0.012345678901234, true},
     HiddenDigitsCase{"two_digits_in_one_place", 1.5e-7, true},
     HiddenDigitsCase{"seven_digits", 0.12345678901234, false},
@@ -123,10 +120,8 @@ TEST_P(ShortForm, DropsTrailingZerosOfTheShownDecimals) {
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Values, ShortForm, ::testing::Values(
     ShortFormCase{"whole", "bg_BG", 4, "4"},
-    ShortFormCase{"every_decimal", "bg_BG", 47.12388980384685, "47,1238898"},
     ShortFormCase{"some_decimals_grouped", "bg_BG", 1234.5, "1\u00a0234,5"},
     ShortFormCase{"group_separator_is_a_point", "de_DE", 1234567, "1.234.567"},
-    ShortFormCase{"zero", "C", 0, "0"},
     ShortFormCase{"rounded_to_zero", "C", 1e-9, "0"},
     ShortFormCase{"negative_accounting", "accounting", -2.5, "(2.5)"}),
     RowName{});

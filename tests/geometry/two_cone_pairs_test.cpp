@@ -111,11 +111,10 @@ TEST_P(TwoCones, BothConesAreFoundLargerRadiusFirst) {
 // the normal range, and the needle's R does not).
 INSTANTIATE_TEST_SUITE_P(
     Shapes, TwoCones,
-    ::testing::Values(TwinCones{8, 3, 1}, TwinCones{8, 5, 2}, TwinCones{8, 10, 1},
-                      TwinCones{8, 0.01, 0.002}, TwinCones{8, 2500, 400}, TwinCones{8, 1, 0.05},
-                      TwinCones{8, 1e100, 3e99}, TwinCones{8, 1e-100, 2e-101},
-                      TwinCones{8, 5.6e54, 3e-9}, TwinCones{8, 1e-15, 1e-140},
-                      TwinCones{8, 1e60, 1e-60}, TwinCones{9, 3, 1}, TwinCones{9, 5, 2},
+    ::testing::Values(TwinCones{8, 3, 1}, TwinCones{8, 10, 1}, TwinCones{8, 0.01, 0.002},
+                      TwinCones{8, 2500, 400}, TwinCones{8, 1, 0.05}, TwinCones{8, 1e100, 3e99},
+                      TwinCones{8, 1e-100, 2e-101}, TwinCones{8, 5.6e54, 3e-9},
+                      TwinCones{8, 1e-15, 1e-140}, TwinCones{8, 1e60, 1e-60}, TwinCones{9, 3, 1},
                       TwinCones{9, 10, 1}, TwinCones{9, 0.01, 0.002}, TwinCones{9, 2500, 400},
                       TwinCones{9, 1, 0.05}, TwinCones{9, 1e100, 3e99},
                       TwinCones{9, 1e-100, 1e-105}, TwinCones{9, 1e150, 1e5},
@@ -207,11 +206,9 @@ TEST_P(LargestVolume, SeparatesTwoConesFromNone) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, LargestVolume,
-                         ::testing::Values(LargestCase{8, 1e-4}, LargestCase{8, 1.0},
-                                           LargestCase{8, 47.1238898}, LargestCase{8, 1e6},
+                         ::testing::Values(LargestCase{8, 1.0}, LargestCase{8, 47.1238898},
                                            LargestCase{8, 1e-200}, LargestCase{8, 1e200},
-                                           LargestCase{9, 1e-4}, LargestCase{9, 1.0},
-                                           LargestCase{9, 5.0}, LargestCase{9, 1e6},
+                                           LargestCase{9, 1.0}, LargestCase{9, 5.0},
                                            LargestCase{9, 1e-100}, LargestCase{9, 1e100}));
 
 // Relative distance of a double from a long double, in units of a double's

@@ -35,7 +35,6 @@ INSTANTIATE_TEST_SUITE_P(
     Plain, FormatTable,
     ::testing::Values(
         FormatCase{"C", 4, "4.0000000"}, FormatCase{"C", 47.12388980384685, "47.1238898"},
-        FormatCase{"C", 37.69911184307748, "37.6991118"}, FormatCase{"C", 0.25, "0.2500000"},
         FormatCase{"C", 0, "0.0000000"}, FormatCase{"C", 1234567.0, "1234567.0000000"},
         // Rounding follows the double's exact value: 0.00000005
         // is stored a little below the tie, 2.00000005 a little

@@ -61,40 +61,7 @@ INSTANTIATE_TEST_SUITE_P(
         AccessibleCase{"Picture1", QAccessible::Graphic, "Чертеж на конус"},
         AccessibleCase{"Check1(0)", QAccessible::CheckBox, "R е дадена"},
         AccessibleCase{"List1(0)", QAccessible::ListItem, "Дадени R и L", 0},
-        AccessibleCase{"List1(0)", QAccessible::ListItem, "Дадени H и V", 7},
-        AccessibleCase{"List1(0)", QAccessible::ListItem, "Дадени S и V", 8},
         AccessibleCase{"List1(0)", QAccessible::ListItem, "Дадени L и V", 9}));
-
-// Every control the Tab key reaches has a name a screen reader can say.
-TEST_F(WindowTest, EveryFocusStopHasAnAccessibleName) {
-    showActive();
-    QWidget* start = QApplication::focusWidget();
-    QWidget* current = start;
-    int stops = 0;
-    do {
-        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(current);
-        ASSERT_NE(a, nullptr);
-        EXPECT_FALSE(a->text(QAccessible::Name).isEmpty()) << describe(current);
-        QTest::keyClick(current, Qt::Key_Tab);
-        current = QApplication::focusWidget();
-    } while (current != start && ++stops < 20);
-    EXPECT_EQ(stops, 9); // ten stops, back at the first
-}
-
-TEST_F(WindowTest, CalculateCanBePressedThroughItsAccessibleAction) {
-    showActive();
-    UserActions user(*window);
-    user.typeInto(0, QStringLiteral("3"));
-    user.typeInto(1, QStringLiteral("5"));
-    QAccessibleActionInterface* action =
-        QAccessible::queryAccessibleInterface(window->Command1[0])->actionInterface();
-    ASSERT_NE(action, nullptr);
-    ASSERT_TRUE(action->actionNames().contains(QAccessibleActionInterface::pressAction()));
-    action->doAction(QAccessibleActionInterface::pressAction());
-    // The press is animated: the click comes a moment later.
-    EXPECT_TRUE(QTest::qWaitFor([this] { return !window->Text2[2]->text().isEmpty(); }, 2000));
-    EXPECT_EQ(window->Text2[2]->text().toStdString(), formatValue(4.0, userNumberSettings()));
-}
 
 // The window is a frame named by its caption (see the caption table); the
 // saying it never shows is no part of its accessible tree.

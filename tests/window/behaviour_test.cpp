@@ -1,7 +1,6 @@
 // What the window does when the user uses it: start-up, choosing a
 // combination, Calculate, Clear and editing a field, all through real input
 // events. One table per behaviour.
-#include "regional_settings.h"
 #include "table_rows.h"
 #include "user_actions.h"
 #include "window_test_support.h"
@@ -12,26 +11,14 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QContextMenuEvent>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
 
 namespace velmora::test {
 namespace {
-
-NumberSettings plainSettings() {
-    return numberSettingsOf(QLocale::c());
-}
-NumberSettings bulgarianSettings() {
-    return numberSettingsOf(QLocale(QStringLiteral("bg_BG")));
-}
-NumberSettings germanSettings() {
-    return numberSettingsOf(QLocale(QStringLiteral("de_DE")));
-}
 
 // How a test chooses a list entry: a click, the End key, or Down from the
 // entry in force.
@@ -111,9 +98,8 @@ TEST_P(ChoosingEntries, MouseClickAppliesTheCombinationAndEmptiesTheFields) {
     user().typeInto(1, QStringLiteral("5"));
     user().clickEntry(GetParam());
     expectCombination(GetParam());
-    if (GetParam() != 0) {
-        EXPECT_EQ(user().fieldTexts(), kEmpty);
-    }
+    // Choosing the entry in force again keeps what was typed.
+    EXPECT_EQ(user().fieldTexts(), (GetParam() == 0 ? FieldTexts{"3", "5"} : kEmpty));
 }
 
 TEST_P(ChoosingEntries, ArrowKeysApplyEachCombinationOnTheWay) {
@@ -134,13 +120,6 @@ TEST_P(ChoosingEntries, SelectionByTheProgramAppliesItAtOnce) {
 
 INSTANTIATE_TEST_SUITE_P(AllEntries, ChoosingEntries,
                          ::testing::Range(0, static_cast<int>(kListedPairs.size())));
-
-TEST_F(BehaviourTest, ChoosingTheEntryInForceAgainKeepsWhatWasTyped) {
-    user().typeInto(0, QStringLiteral("3"));
-    user().clickEntry(0);
-    EXPECT_EQ(window->Text2[0]->text(), QStringLiteral("3"));
-    expectCombination(0);
-}
 
 TEST_F(BehaviourTest, TheEntryInForceStaysMarkedAfterACtrlClick) {
     QListWidget* list = window->List1[0];
@@ -191,23 +170,11 @@ TEST_P(Calculating, WritesAllFiveFieldsShownFromTheirStart) {
 INSTANTIATE_TEST_SUITE_P(KnownCones, Calculating, ::testing::Values(
     CalculationCase{"R3_L5", plainSettings, 0, "3", "5",
                     {"3.0000000", "5.0000000", "4.0000000", "47.1238898", "37.6991118"}},
-    CalculationCase{"R5abc_L13", plainSettings, 0, "5abc", "13",
-                    {"5.0000000", "13.0000000", "12.0000000", "204.2035225", "314.1592654"}},
     CalculationCase{"R5_L5_flat", plainSettings, 0, "5", "5",
                     {"5.0000000", "5.0000000", "0.0000000", "78.5398163", "0.0000000"}},
     CalculationCase{"H4_V_pointwise", plainSettings, 7, "4", "37.6991",
                     {"2.9999995", "4.9999997", "4.0000000", "47.1238797", "37.6991000"}},
-    CalculationCase{"L5_H4", plainSettings, 4, ".5e1", "4",
-                    {"3.0000000", "5.0000000", "4.0000000", "47.1238898", "37.6991118"}},
-    // In a comma locale results show a decimal comma and read back as the same numbers.
-    CalculationCase{"bg_BG", bulgarianSettings, 0, "3", "5",
-                    {"3,0000000", "5,0000000", "4,0000000", "47,1238898", "37,6991118"}},
-    CalculationCase{"bg_BG_comma_typed", bulgarianSettings, 0, "2,5", "6,5",
-                    {"2,5000000", "6,5000000", "6,0000000", "51,0508806", "39,2699082"}},
-    CalculationCase{"bg_BG_plain_space_groups", bulgarianSettings, 0, "1 234,5", "2000",
-                    {"1\u00a0234,5000000", "2\u00a0000,0000000", "1\u00a0573,5341591",
-                     "7\u00a0756\u00a0592,2617132", "2\u00a0511\u00a0232\u00a0838,0486400"}},
-    // A whole number typed with its groups, as Bulgarians write three thousand.
+    // Typed with groups, as Bulgarians write it; shown with a decimal comma and read back.
     CalculationCase{"bg_BG_grouped_whole_numbers", bulgarianSettings, 0, "3 000", "5 000",
                     {"3\u00a0000,0000000", "5\u00a0000,0000000", "4\u00a0000,0000000",
                      "47\u00a0123\u00a0889,8038469", "37\u00a0699\u00a0111\u00a0843,0775000"}},
@@ -215,31 +182,16 @@ INSTANTIATE_TEST_SUITE_P(KnownCones, Calculating, ::testing::Values(
                     {"9\u00a0999\u00a0999,0000000", "14\u00a0142\u00a0134,2095174",
                      "9\u00a0999\u00a0999,0000000", "444\u00a0288\u00a0204\u00a0958\u00a0182,0000000",
                      "1\u00a0047\u00a0197\u00a0237\u00a0037\u00a0360\u00a0000\u00a0000,0000000"}},
-    // A double holds 15 significant digits; the places after them show as zeros.
-    CalculationCase{"de_DE_grouped", germanSettings, 0, "1234", "2000",
-                    {"1.234,0000000", "2.000,0000000", "1.573,9263007", "7.753.450,6690596",
-                     "2.509.824.358,7569700"}},
-    CalculationCase{"bg_BG_RH_600_800", bulgarianSettings, 1, "600", "800",
-                    {"600,0000000", "1\u00a0000,0000000", "800,0000000",
-                     "1\u00a0884\u00a0955,5921539", "301\u00a0592\u00a0894,7446200"}},
     // S and V: the wider cone in the fields, the other one told.
     CalculationCase{"SV_two_cones", plainSettings, 8, "50", "20",
                     {"3.8909756", "4.0903609", "1.2614916", "50.0000000", "20.0000000"},
                     "Има и втори конус със същите S и V:\nR = 1.2050260\nL = 13.2075946\nH = 13.1525081"},
-    CalculationCase{"SV_two_cones_bg_BG", bulgarianSettings, 8, "100", "50",
-                    {"5,5353389", "5,7505040", "1,5583068", "100,0000000", "50,0000000"},
-                    "R = 1,5037999\nL = 21,1670377\nH = 21,1135518"},
-    CalculationCase{"SV_two_close_cones_below_the_largest_V", plainSettings, 8, "1.77", "0.27475",
-                    {"0.5704633", "0.9876331", "0.8062201", "1.7700000", "0.2747500"},
-                    "R = 0.5702102\nL = 0.9880716\nH = 0.8069361"},
     // Where H² = 2·R² the two cones are one: no message.
     CalculationCase{"SV_one_cone_where_H2_is_2R2", bulgarianSettings, 8, "5,68", "1,57943",
                     {"1,0216895", "1,7696181", "1,4448871", "5,6800000", "1,5794300"}},
     // V typed as the no-cone message shows the largest volume, a hair above it.
     CalculationCase{"SV_V_at_its_largest", plainSettings, 8, "0.57", "0.05021",
                     {"0.3236549", "0.5605867", "0.4577171", "0.5700000", "0.0502100"}},
-    CalculationCase{"SV_written_V_at_its_largest", plainSettings, 8, "3", "0.6062612",
-                    {"0.7425152", "1.2860741", "1.0500751", "3.0000000", "0.6062612"}},
     // L and V, chosen with the keyboard: the flat cone in the fields, the needle told.
     CalculationCase{"LV_two_cones", plainSettings, 9, "5", "20",
                     {"4.9382856", "5.0000000", "0.7831572", "77.5704089", "20.0000000"},
@@ -248,9 +200,6 @@ INSTANTIATE_TEST_SUITE_P(KnownCones, Calculating, ::testing::Values(
     CalculationCase{"LV_two_cones_bg_BG", bulgarianSettings, 9, "10", "100",
                     {"9,9534379", "10,0000000", "0,9638849", "312,6964738", "100,0000000"},
                     "R = 3,1732861\nH = 9,4831564\nS = 99,6917242", Choose::Down},
-    CalculationCase{"LV_two_close_cones_below_the_largest_V", plainSettings, 9, "1", "0.4030665",
-                    {"0.8165802", "1.0000000", "0.5772320", "2.5653624", "0.4030665"},
-                    "R = 0.8164129\nH = 0.5774686\nS = 2.5648368", Choose::End},
     // V typed as the no-cone message shows the largest volume, a hair above it.
     CalculationCase{"LV_V_at_its_largest", plainSettings, 9, "1.43", "1.17865",
                     {"1.1675901", "1.4300000", "0.8256109", "5.2453723", "1.1786500"}, "",
@@ -268,14 +217,11 @@ TEST_F(BehaviourTest, AResultTooLongForItsFieldIsItsTooltip) {
         const bool fits =
             field->text().size() <= 9; // "2,0000000" fits; "9 999 999,0000000" does not
         EXPECT_EQ(field->showsWholeText(), fits);
-        // Read without the places where a long number may wrap; a computed
-        // field tells how its value follows after the value itself.
-        const QString tip = field->toolTip().remove(QChar(0x200B));
-        if (kListedPairs[1].isGiven(q.quantity))
-            EXPECT_EQ(tip, fits ? QString() : field->text());
-        else
-            EXPECT_EQ(tip.startsWith(field->text() + QLatin1Char('\n')), !fits)
-                << tip.toStdString();
+        // A given value too long for its field is its tooltip (a computed
+        // one's is in worked_solution_test.cpp).
+        if (kListedPairs[1].isGiven(q.quantity)) {
+            EXPECT_EQ(field->toolTip().remove(QChar(0x200B)), fits ? QString() : field->text());
+        }
     }
     // Typing keeps the tooltip up to date.
     user().typeInto(0, QStringLiteral("3"));
@@ -307,16 +253,8 @@ INSTANTIATE_TEST_SUITE_P(NotAboveZero, RefusedInputs,
                          ::testing::Values(RefusedInput{"empty", ""}, RefusedInput{"zero", "0"},
                                            RefusedInput{"minus_one", "-1"},
                                            RefusedInput{"letters", "abc"},
-                                           RefusedInput{"point", "."},
-                                           RefusedInput{"zeros", "0,000"},
                                            RefusedInput{"negative_tiny", "-1e-400"}),
                          RowName{});
-
-TEST_F(BehaviourTest, EmptySecondFieldChangesNothing) {
-    user().typeInto(0, QStringLiteral("3"));
-    user().pressCalculate();
-    EXPECT_EQ(user().fieldTexts(), (FieldTexts{"3", "", "", "", ""}));
-}
 
 struct NoConeCase {
     const char* name;
@@ -349,9 +287,7 @@ INSTANTIATE_TEST_SUITE_P(
         NoConeCase{"S_above_piL2", 5, "1", "3.15", "S не може да бъде по-голяма от π·L²"},
         NoConeCase{"SV_V_above_its_largest", 8, "0.57", "0.0503",
                    "При S = 0.5700000 обемът V може да бъде най-много 0.0502100."},
-        NoConeCase{"SV_V_far_above", 8, "1", "5", "обемът V може да бъде най-много 0.1166750."},
         NoConeCase{"overflow", 0, "1e200", "2e200", "твърде големи или твърде малки"},
-        NoConeCase{"underflow", 3, "1e-200", "1", "твърде големи или твърде малки"},
         NoConeCase{"infinite", 1, "1e999", "1", "твърде големи или твърде малки"},
         // Too small for a double: read as 0, but out of range as 1e400 is.
         NoConeCase{"positive_below_the_doubles", 0, "1e-400", "5",
@@ -428,19 +364,11 @@ void keys(ValueField* field, std::initializer_list<QKeyCombination> presses) {
 // Opens the field's context menu as a right click does and chooses the
 // entry `entry` of Qt's own ("&Undo", "&Paste"), in the user's language.
 void chooseFromContextMenu(ValueField* field, const char* entry) {
-    QTimer::singleShot(0, [entry] {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        if (menu == nullptr)
-            return;
-
-        for (QAction* a : menu->actions())
+    useContextMenu(field, [entry](QMenu& menu) {
+        for (QAction* a : menu.actions())
             if (a->text().section(QLatin1Char('\t'), 0, 0) == QLineEdit::tr(entry))
                 a->trigger();
-        menu->close();
     });
-    const QPoint inside = field->rect().center();
-    QContextMenuEvent event(QContextMenuEvent::Mouse, inside, field->mapToGlobal(inside));
-    QApplication::sendEvent(field, &event);
 }
 
 struct EditCase {
@@ -527,12 +455,6 @@ INSTANTIATE_TEST_SUITE_P(Fields, Editing, ::testing::Values(
              [](Velmora&, ValueField* f) { keys(f, {Qt::Key_3, Qt::Key_4, kCtrl | Qt::Key_V}); }, ""},
     EditCase{"undo_after_delete_restores_the_result", true, 1,
              [](Velmora&, ValueField* f) { keys(f, {Qt::Key_Home, Qt::Key_Right, Qt::Key_Delete, kCtrl | Qt::Key_Z}); },
-             "5.0000000"},
-    EditCase{"undo_after_backspace_restores_the_result", true, 1,
-             [](Velmora&, ValueField* f) { keys(f, {Qt::Key_Home, Qt::Key_Right, Qt::Key_Backspace, kCtrl | Qt::Key_Z}); },
-             "5.0000000"},
-    EditCase{"undo_after_emptying_restores_the_result", true, 1,
-             [](Velmora&, ValueField* f) { keys(f, {kCtrl | Qt::Key_A, Qt::Key_Delete, kCtrl | Qt::Key_Z}); },
              "5.0000000"},
     EditCase{"undo_from_the_context_menu_restores_the_result", true, 1,
              [](Velmora&, ValueField* f) {

@@ -166,9 +166,7 @@ TEST_P(QtTexts, AreBulgarianAndLeftToRight) {
 
 INSTANTIATE_TEST_SUITE_P(
     Locales, QtTexts,
-    ::testing::Values(QtText{"Bulgarian_FieldUndo", "bg_BG", "Text2", 0, "&Отмяна"},
-                      QtText{"Bulgarian_AssignmentCopy", "bg_BG", "Text1", 0, "&Копиране"},
-                      QtText{"Bulgarian_MessageBoxOk", "bg_BG", "message box", 0, "Добре"},
+    ::testing::Values(QtText{"Bulgarian_AssignmentCopy", "bg_BG", "Text1", 0, "&Копиране"},
                       QtText{"German_FieldUndo", "de_DE", "Text2", 0, "&Отмяна"},
                       QtText{"Arabic_MessageBoxOk", "ar_EG", "message box", 0, "Добре"}),
     RowName{});

@@ -1,6 +1,7 @@
 #include "user_actions.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
@@ -11,6 +12,28 @@
 #include <gtest/gtest.h>
 
 namespace velmora::test {
+
+NumberSettings plainSettings() {
+    return numberSettingsOf(QLocale::c());
+}
+NumberSettings bulgarianSettings() {
+    return numberSettingsOf(QLocale(QStringLiteral("bg_BG")));
+}
+NumberSettings germanSettings() {
+    return numberSettingsOf(QLocale(QStringLiteral("de_DE")));
+}
+
+void useContextMenu(QWidget* widget, const std::function<void(QMenu&)>& use) {
+    QTimer::singleShot(0, [use] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            use(*menu);
+            menu->close();
+        }
+    });
+    const QPoint inside = widget->rect().center();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, inside, widget->mapToGlobal(inside));
+    QApplication::sendEvent(widget, &event);
+}
 
 void UserActions::typeInto(int slot, const QString& text) {
     ValueField* field = w_.Text2.at(static_cast<std::size_t>(slot));

@@ -1,8 +1,10 @@
 // A user's actions on the Velmora window, done with real input events.
 #pragma once
 
+#include "regional_settings.h"
 #include "velmora.h"
 
+#include <QMenu>
 #include <QString>
 
 #include <array>
@@ -11,6 +13,15 @@
 namespace velmora::test {
 
 using FieldTexts = std::array<QString, 5>;
+
+// Number formats that tests give the window in place of the user's.
+NumberSettings plainSettings();
+NumberSettings bulgarianSettings();
+NumberSettings germanSettings();
+
+// Opens the context menu of `widget` as a right click does, runs `use` on
+// it and closes it.
+void useContextMenu(QWidget* widget, const std::function<void(QMenu&)>& use);
 
 class UserActions {
 public:

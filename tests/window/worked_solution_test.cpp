@@ -1,7 +1,6 @@
 // How each value follows, after Calculate: the fields' tooltips and
 // accessible descriptions, and the worked solution that «Копирай решението»
 // and Ctrl+Shift+C put on the clipboard. All through real input events.
-#include "regional_settings.h"
 #include "table_rows.h"
 #include "user_actions.h"
 #include "window_test_support.h"
@@ -11,27 +10,18 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
-#include <QContextMenuEvent>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QScreen>
 #include <QTest>
-#include <QTimer>
 #include <QToolTip>
 
 #include <functional>
 
 namespace velmora::test {
 namespace {
-
-NumberSettings plainSettings() {
-    return numberSettingsOf(QLocale::c());
-}
-NumberSettings bulgarianSettings() {
-    return numberSettingsOf(QLocale(QStringLiteral("bg_BG")));
-}
 
 const QString kCopyEntry = QStringLiteral("Копирай решението");
 constexpr QKeyCombination kCopyKeys(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_C);
@@ -69,24 +59,17 @@ protected:
     // it offers the copy entry enabled, and chooses it when asked to.
     bool copyEntryEnabled(ValueField* field, bool choose = false) {
         bool enabled = false;
-        QTimer::singleShot(0, [&] {
-            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            if (menu == nullptr)
-                return;
-            int found = 0;
-            for (QAction* a : menu->actions())
+        int found = 0;
+        useContextMenu(field, [&](QMenu& menu) {
+            for (QAction* a : menu.actions())
                 if (a->text() == kCopyEntry) {
                     ++found;
                     enabled = a->isEnabled();
                     if (choose)
                         a->trigger();
                 }
-            EXPECT_EQ(found, 1);
-            menu->close();
         });
-        const QPoint inside = field->rect().center();
-        QContextMenuEvent event(QContextMenuEvent::Mouse, inside, field->mapToGlobal(inside));
-        QApplication::sendEvent(field, &event);
+        EXPECT_EQ(found, 1);
         return enabled;
     }
 
@@ -152,10 +135,6 @@ INSTANTIATE_TEST_SUITE_P(Pairs, Tooltips, ::testing::Values(
                 {"", "L = S/(π·R) = 50/(π·3) = 5,3051648",
                  "H = √(L² − R²) = √(5,3051648² − 3²) = 4,3754741", "",
                  "V = π·R²·H/3 = π·3²·4,3754741/3 = 41,2378715"}},
-    TooltipCase{"R_V", bulgarianSettings, 3, "3", "40",
-                {"", "L = √(R² + H²) = √(3² + 4,2441318²) = 5,1973700",
-                 "H = 3·V/(π·R²) = 3·40/(π·3²) = 4,2441318",
-                 "S = π·R·L = π·3·5,19737 = 48,9840582", ""}},
     TooltipCase{"L_H", bulgarianSettings, 4, "5", "4",
                 {"R = √(L² − H²) = √(5² − 4²) = 3,0000000", "", "",
                  "S = π·R·L = π·3·5 = 47,1238898",
@@ -173,13 +152,6 @@ INSTANTIATE_TEST_SUITE_P(Pairs, Tooltips, ::testing::Values(
                 {"R = √(3·V/(π·H)) = √(3·37.6991/(π·4)) = 2.9999995",
                  "L = √(H² + R²) = √(4² + 2.9999995²) = 4.9999997", "",
                  "S = π·R·L = π·2.9999995·4.9999997 = 47.1238797", ""}},
-    // Of two cones the wider one is written: R/L is the larger root.
-    TooltipCase{"S_V", bulgarianSettings, 8, "10", "2",
-                {"q = 9·π·V²/S³ = 9·π·2²/10³ = 0,1130973\n"
-                 "y = R/L е корен на y³ − y + q = 0, тоест на y³ − y + 0,1130973 = 0: y = 0,9377614\n"
-                 "R = √(S·y/π) = √(10·0,9377614/π) = 1,7277116",
-                 "L = S/(π·R) = 10/(π·1,7277116) = 1,8423786",
-                 "H = 3·V/(π·R²) = 3·2/(π·1,7277116²) = 0,6398216", "", ""}},
     TooltipCase{"L_V", bulgarianSettings, 9, "5", "40",
                 {"R = √(L² − H²) = √(5² − 1,7378159²) = 4,6882828", "",
                  "q = 3·V/(π·L³) = 3·40/(π·5³) = 0,3055775\n"
@@ -276,13 +248,6 @@ TEST_P(CopiedSolution, IsTheWholeWorkedSolutionInPlainText) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Pairs, CopiedSolution, ::testing::Values(
-    SolutionCase{"R_L", bulgarianSettings, 0, "3", "5",
-                 "Прав кръгов конус с дадени R и L\n"
-                 "Дадено: R = 3,0000000; L = 5,0000000\n"
-                 "Решение:\n"
-                 "H = √(L² − R²) = √(5² − 3²) = 4,0000000\n"
-                 "S = π·R·L = π·3·5 = 47,1238898\n"
-                 "V = π·R²·H/3 = π·3²·4/3 = 37,6991118\n"},
     // In the order of computing: H before the L that needs it.
     SolutionCase{"R_V", plainSettings, 3, "3", "40",
                  "Прав кръгов конус с дадени R и V\n"
@@ -291,6 +256,7 @@ INSTANTIATE_TEST_SUITE_P(Pairs, CopiedSolution, ::testing::Values(
                  "H = 3·V/(π·R²) = 3·40/(π·3²) = 4.2441318\n"
                  "L = √(R² + H²) = √(3² + 4.2441318²) = 5.1973700\n"
                  "S = π·R·L = π·3·5.19737 = 48.9840582\n"},
+    // Of two cones the wider one comes first: R/L is the larger root.
     SolutionCase{"S_V_two_cones", bulgarianSettings, 8, "10", "2",
                  "Прав кръгов конус с дадени S и V\n"
                  "Дадено: S = 10,0000000; V = 2,0000000\n"
@@ -352,7 +318,6 @@ TEST_F(WorkedSolutionTest, NothingToCopyBeforeACalculationOrAfterTheFieldsChange
              user().pressCalculate();
          },
          true},
-        {"calculated again", [&] { user().pressCalculate(); }, true},
         {"Clear", [&] { user().pressClear(); }, false},
         {"calculated after Clear", [&] { calculate(0, "3", "5"); }, true},
         {"given value edited", [&] { user().typeInto(0, QStringLiteral("4")); }, false},
