@@ -2,7 +2,6 @@
 
 #include "accessible_texts.h"
 #include "qt_text.h"
-#include "shown_values.h"
 #include "worked_solution.h"
 
 #include "velmora/number_forms.h"
@@ -34,8 +33,7 @@ QString plainDescription(std::size_t slot) {
 
 } // namespace
 
-SolutionPresenter::SolutionPresenter(QWidget* window, const Fields& fields,
-                                     std::function<NumberSettings()> settings)
+SolutionPresenter::SolutionPresenter(QWidget* window, const Fields& fields)
     : QObject(window), fields_(fields),
       copy_(new QAction(worked_solution::copyEntryText(), window)) {
     copy_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
@@ -46,8 +44,6 @@ SolutionPresenter::SolutionPresenter(QWidget* window, const Fields& fields,
             [this] { QGuiApplication::clipboard()->setText(solution_); });
     for (ValueField* field : fields_) {
         field->addMenuAction(copy_);
-        field->setToolTipForm(
-            [settings](const QString& text) { return withDigitGroupBreaks(text, settings()); });
         connect(field, &QLineEdit::textChanged, this, &SolutionPresenter::putAway);
     }
 }

@@ -17,7 +17,6 @@
 #include <QString>
 
 #include <array>
-#include <functional>
 #include <optional>
 
 class QAction;
@@ -28,10 +27,8 @@ class SolutionPresenter : public QObject {
 public:
     using Fields = std::array<ValueField*, kQuantityCount>;
 
-    // For the value fields `fields` of `window`; `settings` gives the number
-    // settings in force, for the places where a long number may wrap.
-    SolutionPresenter(QWidget* window, const Fields& fields,
-                      std::function<NumberSettings()> settings);
+    // For the value fields `fields` of `window`.
+    SolutionPresenter(QWidget* window, const Fields& fields);
 
     // `cone` of `pair` has just been written into the fields under
     // `settings`; `second` is the other cone with the same given values that

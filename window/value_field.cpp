@@ -1,5 +1,7 @@
 #include "value_field.h"
 
+#include "shown_values.h"
+
 #include "velmora/value_edit.h"
 
 #include <QAction>
@@ -228,16 +230,12 @@ void ValueField::updateToolTip() {
     const QString tip = !explanation_.isEmpty() ? explanation_
                         : showsWholeText()      ? QString()
                                                 : text();
-    setToolTip(toolTipForm_ && !tip.isEmpty() ? toolTipForm_(tip) : tip);
+    // A long number wraps between its digit groups.
+    setToolTip(withDigitGroupBreaks(tip, numberSettings_()));
 }
 
 void ValueField::setExplanation(const QString& explanation) {
     explanation_ = explanation;
-    updateToolTip();
-}
-
-void ValueField::setToolTipForm(std::function<QString(const QString&)> form) {
-    toolTipForm_ = std::move(form);
     updateToolTip();
 }
 

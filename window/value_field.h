@@ -12,8 +12,6 @@
 #include <QPointer>
 #include <QString>
 
-#include <functional>
-
 class QAction;
 
 namespace velmora {
@@ -47,8 +45,6 @@ public:
     // A text that tells more of the value than the field shows (the whole
     // value, how it follows from others): the tooltip until it is set empty.
     void setExplanation(const QString& explanation);
-    // How the tooltip writes its text, for a long number to wrap in it.
-    void setToolTipForm(std::function<QString(const QString&)> form);
     // An entry of the window's for the context menu, after Qt's own.
     void addMenuAction(QAction* action);
 
@@ -89,7 +85,6 @@ private:
     QBasicTimer lockedCaretBlink_;
     bool lockedCaretShown_ = false;
     QString explanation_;
-    std::function<QString(const QString&)> toolTipForm_;
     QList<QPointer<QAction>> menuActions_;
 };
 

@@ -45,7 +45,7 @@ void Velmora::connectEvents() {
     for (int i = 0; i < static_cast<int>(Command1.size()); ++i)
         connect(Command1[static_cast<std::size_t>(i)], &QPushButton::clicked, this,
                 [this, i] { Command1_Click(i); });
-    solution_ = new SolutionPresenter(this, Text2, [this] { return numberSettings_(); });
+    solution_ = new SolutionPresenter(this, Text2);
 }
 
 void Velmora::Form_Load() {
