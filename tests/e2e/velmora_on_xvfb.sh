@@ -14,10 +14,10 @@ start_velmora "$program" LANG=bg_BG.UTF-8 LC_ALL= LC_NUMERIC=
 
 # What the window manager sees (read in a UTF-8 locale, or xprop escapes
 # the Cyrillic of the caption).
-title=$(LC_ALL=C.UTF-8 xprop -id "$window" _NET_WM_NAME | sed 's/^[^"]*"//; s/"$//')
+title=$(LC_ALL=C.UTF-8 x_query xprop -id "$window" _NET_WM_NAME | sed 's/^[^"]*"//; s/"$//')
 [ "$title" = "velmora.bg Математика - конус, повърхнина и обем" ] || fail "title: $title"
 [ "${WIDTH}x$HEIGHT" = "481x424" ] || fail "size: ${WIDTH}x$HEIGHT"
-hints=$(xprop -id "$window" WM_NORMAL_HINTS)
+hints=$(x_query xprop -id "$window" WM_NORMAL_HINTS)
 grep -q "minimum size: 481 by 424" <<<"$hints" || fail "minimum size hint: $hints"
 grep -q "maximum size: 481 by 424" <<<"$hints" || fail "maximum size hint: $hints"
 

@@ -6,7 +6,17 @@
 # clipboard. What a script starts in the background ends with it.
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
-trap 'kill $(jobs -p) 2>/dev/null || true' EXIT
+x_scratch=$(mktemp -d)
+# Ends what the script started in the background and removes its scratch
+# files; a script that ends more (wine) calls it from its own exit trap.
+end_desktop_session() {
+    kill $(jobs -p) 2>/dev/null || true
+    rm -rf "$x_scratch"
+}
+trap end_desktop_session EXIT
+# Ended from outside (ctest's timeout), the script still ends what it started.
+trap 'exit 143' TERM
+trap 'exit 130' INT
 
 # openbox is ready once it has named itself on the root window. Under a heavy
 # load it has been seen not to come up at once: it is given a second start,
@@ -27,19 +37,59 @@ start_window_manager() {
     fail "openbox did not start"
 }
 
-# Waits up to $1 seconds for the window to show (its caption starts with
-# velmora.bg) and a moment more for it to be placed and painted. Sets
-# `window` to its X window, X, Y, WIDTH, HEIGHT to the place and size of its
-# client area, and left, right, top, bottom to the frame openbox draws round
-# it. (xdotool's getwindowgeometry counts the frame offset twice.)
+# A query of the X server about windows fails when a window it asks about goes
+# away meanwhile (a menu or tooltip closing, wine's short-lived windows): Xlib
+# then ends the program with BadWindow. x_query runs such a query again until
+# it answers, for up to $x_query_seconds, and prints its output; when it never
+# answers, it returns 1, and x_error prints what the query said last (kept in
+# a file, as x_query mostly runs in a command substitution's subshell).
+x_query_seconds=5
+x_error() { cat "$x_scratch/error" 2>/dev/null || echo "nothing"; }
+x_query() {
+    local deadline=$((SECONDS + x_query_seconds)) output status
+    while :; do
+        output=$("$@" 2>&1 >"$x_scratch/out") && status=0 || status=$?
+        if [ "$status" -eq 0 ]; then
+            cat "$x_scratch/out"
+            return 0
+        fi
+        echo "$* (exit code $status): $(tr -s " \n" " " <<<"${output:-no message}")" >"$x_scratch/error"
+        [ "$SECONDS" -lt "$deadline" ] || return 1
+        sleep 0.1
+    done
+}
+
+# Waits up to $1 seconds for the window to show (its caption matches $2,
+# velmora.bg by default) and a moment more for it to be placed and painted.
+# Sets `window` to its X window, X, Y, WIDTH, HEIGHT to the place and size of
+# its client area, and left, right, top, bottom to the frame openbox draws
+# round it. (xdotool's getwindowgeometry counts the frame offset twice.) A
+# search or query that fails is tried again until the time is up, and the
+# failure then says what was seen last.
 await_window() {
-    window=$(timeout "$1" xdotool search --sync --onlyvisible --name "velmora\\.bg" | head -n1) ||
-        true
-    [ -n "$window" ] || fail "no window of Velmora appeared within $1 s"
-    sleep 1
-    read -r X Y WIDTH HEIGHT <<<"$(xwininfo -id "$window" |
-        awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF} /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}')"
-    read -r left right top bottom <<<"$(xprop -id "$window" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')"
+    local deadline=$((SECONDS + $1)) pattern=${2:-velmora\.bg} geometry extents
+    echo "no window matched '$pattern'" >"$x_scratch/error"
+    while [ "$SECONDS" -lt "$deadline" ]; do
+        # One search at a time: a failed one is not the answer, the next may be.
+        window=$(xdotool search --onlyvisible --name "$pattern" 2>"$x_scratch/err" | head -n1) || true
+        if [ -z "$window" ]; then
+            [ ! -s "$x_scratch/err" ] || echo "xdotool search said: $(tr -s " \n" " " <"$x_scratch/err")" >"$x_scratch/error"
+            sleep 0.2
+            continue
+        fi
+        sleep 1
+        if geometry=$(x_query xwininfo -id "$window") &&
+            extents=$(x_query xprop -id "$window" _NET_FRAME_EXTENTS) &&
+            [[ $extents =~ =\ ([0-9]+),\ ([0-9]+),\ ([0-9]+),\ ([0-9]+) ]]; then
+            read -r left right top bottom <<<"${BASH_REMATCH[*]:1}"
+            read -r X Y WIDTH HEIGHT <<<"$(awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
+                /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}' <<<"$geometry")"
+            return 0
+        fi
+        # Gone again, or not yet framed: search anew.
+        [ -z "${extents:-}" ] || echo "frame of window $window: $extents" >"$x_scratch/error"
+    done
+    fail "no window matching '$pattern' appeared within $1 s (last seen: $(x_error))"
 }
 
 # (No --sync: xdotool waits in vain when the pointer is already there.)

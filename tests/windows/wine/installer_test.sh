@@ -15,7 +15,7 @@ export WINEPREFIX=$scratch/prefix
 trap 'end_session; rm -rf "$scratch"' EXIT
 
 # A fresh prefix: a Windows of its own, where nothing was installed before.
-"$wine" wineboot -i >/dev/null 2>&1
+run_wine wineboot -i
 "$wineserver" -w
 ok "fresh wine prefix"
 
@@ -24,25 +24,23 @@ menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Velm
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Velmora'
 # The value of a registry entry of the uninstall key; empty when there is none.
 registered() {
-    "$wine" reg query "$key" /v "$1" 2>/dev/null | tr -d '\r' |
+    wine_output reg query "$key" /v "$1" | tr -d '\r' |
         sed -n "s/^ *$1 *REG_SZ *//p"
 }
 
 # Started without options it shows its first page, in Bulgarian.
 start_window_manager
-"$wine" "$setup" &
-window=$(timeout 60 xdotool search --sync --onlyvisible --name "Velmora" | head -n1) || true
-[ -n "$window" ] || fail "the installer showed no window"
-sleep 1
-title=$(LC_ALL=C.UTF-8 xprop -id "$window" _NET_WM_NAME | sed 's/^[^"]*"//; s/ *"$//')
+start_wine "$setup"
+await_window 60 "Velmora"
+title=$(LC_ALL=C.UTF-8 x_query xprop -id "$window" _NET_WM_NAME | sed 's/^[^"]*"//; s/ *"$//')
 [ "$title" = "Инсталиране на Velmora" ] || fail "installer caption: $title"
 ok "installer caption: $title"
 import -window root "$shot"
-"$wineserver" -k
+stop_wine
 [ ! -e "$folder" ] || fail "the installer installed before it was told to"
 
 # Silent installation; the installer ends before wineserver -w returns.
-"$wine" "$setup" /S
+run_wine "$setup" /S
 "$wineserver" -w
 for file in velmora.exe LICENSE.txt README.txt Uninstall.exe; do
     [ -f "$folder/$file" ] || fail "not installed: $folder/$file"
@@ -66,7 +64,7 @@ ok "registered: Velmora $version by Velmora, uninstalled by $uninstaller"
 
 # Silent removal, as Windows' "Apps" settings start it (the uninstaller
 # runs on from a copy of itself in the temporary folder).
-"$wine" 'C:\Program Files\Velmora\Uninstall.exe' /S
+run_wine 'C:\Program Files\Velmora\Uninstall.exe' /S
 "$wineserver" -w
 [ ! -e "$folder" ] || fail "left after removal: $(ls -A "$folder" | tr '\n' ' ')"
 [ ! -e "$menu" ] || fail "Start-menu folder left after removal: $(ls -A "$menu" | tr '\n' ' ')"

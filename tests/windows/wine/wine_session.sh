@@ -24,11 +24,44 @@ ok() { echo "ok: $*"; }
 export LANG=bg_BG.UTF-8
 unset LC_ALL LC_NUMERIC LC_MESSAGES LANGUAGE
 
-# Ends what this script started: the Windows programs of its prefix
-# (through their wineserver) and openbox.
-end_session() {
+# What wine and the programs under it say goes to a log, never to the test's
+# own output: a daemon of wine's (the wineserver, services.exe) that kept
+# ctest's pipe open would make ctest wait for it. The log is shown when a test
+# fails.
+wine_log=$x_scratch/wine.log
+# Runs a Windows program (or wine's own: reg, wineboot) in the foreground,
+# its output to the log; stdin and any other descriptor are not passed on.
+run_wine() { "$wine" "$@" </dev/null >>"$wine_log" 2>&1; }
+# The same, printing what the program wrote: through a file, since a
+# wineserver that the program starts would hold a pipe open for seconds.
+wine_output() {
+    local status=0
+    "$wine" "$@" </dev/null >"$x_scratch/wine.out" 2>>"$wine_log" || status=$?
+    cat "$x_scratch/wine.out"
+    return "$status"
+}
+# The same in the background, as a user starts a program.
+start_wine() { "$wine" "$@" </dev/null >>"$wine_log" 2>&1 & }
+
+# Ends every program of the prefix and waits for its wineserver to be gone,
+# so that the next start gets a wineserver of its own; one that does not end
+# when asked is killed.
+stop_wine() {
     "$wineserver" -k 2>/dev/null || true
-    jobs -p | xargs -r kill 2>/dev/null || true
+    timeout 30 "$wineserver" -w 2>/dev/null || "$wineserver" -k9 2>/dev/null || true
+}
+
+# Ends what this script started, however it ends: the Windows programs of its
+# prefix (through their wineserver) and openbox. A failed test shows what
+# wine said.
+end_session() {
+    local status=$?
+    stop_wine
+    if [ "$status" -ne 0 ] && [ -s "$wine_log" ]; then
+        echo "--- what wine said (last 40 lines):" >&2
+        tail -n 40 "$wine_log" >&2
+    fi
+    end_desktop_session
 }
 trap end_session EXIT
 
@@ -36,6 +69,6 @@ trap end_session EXIT
 # its window to show with the caption (await_window).
 caption="velmora.bg Математика - конус, повърхнина и обем"
 start_velmora() { # $1 velmora.exe
-    (cd "$(dirname "$1")" && exec "$wine" "$(basename "$1")") &
+    (cd "$(dirname "$1")" && start_wine "$(basename "$1")")
     await_window 60
 }
