@@ -38,8 +38,9 @@ QString withDigitGroupBreaks(const QString& text, const NumberSettings& settings
             breakable += kBreak;
             breakable += number.of(number.digitGroups[i + 1]);
         }
-        const std::size_t decimals = number.digitGroups.back().end();
-        breakable += std::string_view(utf8).substr(decimals, number.end - decimals);
+        // The decimals and the exponent, whole.
+        const std::size_t rest = number.digitGroups.back().end();
+        breakable += std::string_view(utf8).substr(rest, number.end - rest);
         pos = number.end;
     }
     return QString::fromStdString(breakable);

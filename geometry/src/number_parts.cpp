@@ -61,26 +61,17 @@ bool readAsGrouped(const NumberParts& n, const NumberSettings& s) {
     return true;
 }
 
-} // namespace
+// Each part in its turn, from where the one before it ended.
 
-std::string NumberParts::wholeDigits() const {
-    std::string digits;
-    for (const TextRange& group : digitGroups)
-        digits += of(group);
-    return digits;
-}
-
-NumberParts scanNumber(std::string_view text, std::size_t from, const NumberSettings& s,
-                       DigitGrouping grouping) {
-    NumberParts n;
-    n.text = text;
-    Cursor in(text, from);
-
+void takeSign(Cursor& in, NumberParts& n, const NumberSettings& s) {
+    const std::size_t start = in.position();
     n.negative = in.take("-") || (s.negativePrefix != "-" && in.take(s.negativePrefix));
     if (!n.negative)
         in.take("+");
-    n.sign = in.since(from);
+    n.sign = in.since(start);
+}
 
+void takeWholePart(Cursor& in, NumberParts& n, const NumberSettings& s, DigitGrouping grouping) {
     n.digitGroups.push_back(in.digits());
     while (n.digitGroups.back().size > 0 && s.groupsDigits()) {
         const std::size_t separator = in.position();
@@ -94,30 +85,55 @@ NumberParts scanNumber(std::string_view text, std::size_t from, const NumberSett
         n.groupSeparators.clear();
         in.moveTo(n.digitGroups.front().end());
     }
+}
 
-    const std::size_t decimalSeparator = in.position();
+void takeDecimals(Cursor& in, NumberParts& n, const NumberSettings& s) {
+    const std::size_t start = in.position();
+    n.decimals = n.decimalSeparator = {start, 0};
     if (in.take(".") || in.take(s.decimalSeparator)) {
-        n.decimalSeparator = in.since(decimalSeparator);
+        n.decimalSeparator = in.since(start);
         n.decimals = in.digits();
-    } else {
-        n.decimals = n.decimalSeparator = {decimalSeparator, 0};
     }
+}
 
-    const std::size_t exponent = in.position();
-    n.exponent = n.exponentDigits = {exponent, 0};
-    if (n.hasDigits() && (in.take("e") || in.take("E"))) {
-        const bool negative = in.take("-");
-        if (!negative)
-            in.take("+");
-        const TextRange digits = in.digits();
-        if (digits.size > 0) {
-            n.exponent = in.since(exponent);
-            n.exponentDigits = digits;
-            n.negativeExponent = negative;
-        } else {
-            in.moveTo(exponent); // "1e" is the number 1 followed by text
-        }
+// Only after digits, and where a digit follows the E: "1e" is the number 1
+// followed by text.
+void takeExponent(Cursor& in, NumberParts& n) {
+    const std::size_t start = in.position();
+    n.exponent = n.exponentDigits = {start, 0};
+    if (!n.hasDigits() || (!in.take("e") && !in.take("E")))
+        return;
+    const bool negative = in.take("-");
+    if (!negative)
+        in.take("+");
+    const TextRange digits = in.digits();
+    if (digits.size == 0) {
+        in.moveTo(start);
+        return;
     }
+    n.exponent = in.since(start);
+    n.exponentDigits = digits;
+    n.negativeExponent = negative;
+}
+
+} // namespace
+
+std::string NumberParts::wholeDigits() const {
+    std::string digits;
+    for (const TextRange& group : digitGroups)
+        digits += of(group);
+    return digits;
+}
+
+NumberParts scanNumber(std::string_view text, std::size_t from, const NumberSettings& settings,
+                       DigitGrouping grouping) {
+    NumberParts n;
+    n.text = text;
+    Cursor in(text, from);
+    takeSign(in, n, settings);
+    takeWholePart(in, n, settings, grouping);
+    takeDecimals(in, n, settings);
+    takeExponent(in, n);
     n.end = in.position();
     return n;
 }
