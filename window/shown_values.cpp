@@ -1,5 +1,6 @@
 #include "shown_values.h"
 
+#include "velmora/number_parts.h"
 #include "velmora/value_text.h"
 
 namespace velmora {
@@ -13,48 +14,36 @@ QString shownValueInMessage(double value, const NumberSettings& settings) {
 }
 
 QString withDigitGroupBreaks(const QString& text, const NumberSettings& settings) {
-    const QString decimal = QString::fromStdString(settings.decimalSeparator);
-    const QString group = QString::fromStdString(settings.groupSeparator);
-    const bool grouped = !group.isEmpty() && group != decimal;
-    auto digitAt = [&](qsizetype i) { return i < text.size() && text[i].isDigit(); };
-    auto separatorAt = [&](const QString& separator, qsizetype i) {
-        return !separator.isEmpty() && QStringView(text).sliced(i).startsWith(separator) &&
-               digitAt(i + separator.size());
-    };
-
-    constexpr QChar kBreak(0x200B);
-    QString breakable;
-    qsizetype i = 0;
-    while (i < text.size()) {
-        if (!text[i].isDigit()) {
-            breakable += text[i++];
+    const std::string utf8 = text.toStdString();
+    const std::string_view kBreak = "\u200b";
+    std::string breakable;
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        const NumberParts number = scanNumber(utf8, pos, settings, DigitGrouping::AsTyped);
+        if (!number.hasDigits()) {
+            breakable += utf8[pos++];
             continue;
         }
-        // The whole part: digits, and group separators between them.
-        qsizetype end = i;
-        qsizetype digitsLeft = 0;
-        while (digitAt(end) || (grouped && separatorAt(group, end))) {
-            digitsLeft += digitAt(end) ? 1 : 0;
-            end += digitAt(end) ? 1 : group.size();
-        }
-        for (; i < end; ++i) {
-            if (!text[i].isDigit()) {
-                breakable += group + kBreak;
-                i += group.size() - 1;
-                continue;
-            }
-            breakable += text[i];
-            // Without group separators, a break after every three digits.
-            if (--digitsLeft > 0 && !grouped && digitsLeft % 3 == 0)
+        breakable += number.of(number.sign);
+        // The whole part: a break after each group separator, or without
+        // them after every three digits.
+        const std::string_view digits = number.of(number.digitGroups.front());
+        for (std::size_t i = 0; i < digits.size(); ++i) {
+            breakable += digits[i];
+            const std::size_t left = digits.size() - 1 - i;
+            if (left > 0 && left % 3 == 0 && !settings.groupsDigits())
                 breakable += kBreak;
         }
-        if (separatorAt(decimal, i)) {
-            breakable += decimal;
-            for (i += decimal.size(); digitAt(i); ++i)
-                breakable += text[i];
+        for (std::size_t i = 0; i < number.groupSeparators.size(); ++i) {
+            breakable += number.of(number.groupSeparators[i]);
+            breakable += kBreak;
+            breakable += number.of(number.digitGroups[i + 1]);
         }
+        // The decimals and the exponent, whole.
+        const std::size_t rest = number.digitGroups.back().end();
+        breakable += std::string_view(utf8).substr(rest, number.end - rest);
+        pos = number.end;
     }
-    return breakable;
+    return QString::fromStdString(breakable);
 }
 
 } // namespace velmora

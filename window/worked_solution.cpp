@@ -3,11 +3,9 @@
 #include "qt_text.h"
 #include "shown_values.h"
 
-#include "velmora/constants.h"
 #include "velmora/number_forms.h"
 #include "velmora/value_text.h"
 
-#include <cmath>
 #include <string_view>
 #include <vector>
 
@@ -39,51 +37,23 @@ enum class StepKind {
     Root,     // gives a term as a root of its equation
 };
 
-using AuxiliaryValue = double (*)(const ConeValues&);
-
 // A formula names a term in braces, "√({L}² − {R}²)", where its number is put
 // in; letters outside braces stay symbols ("R⁴" in an equation in R).
 struct Step {
     StepKind kind = StepKind::Value;
     Term gives = Term::R;
-    std::string_view formula;     // empty: no step
-    std::string_view meaning;     // of a root, in the quantities: "R/L"
-    AuxiliaryValue aux = nullptr; // a value on the way, from the cone found
+    std::string_view formula; // empty: no step
+    std::string_view meaning; // of a root, in the quantities: "R/L"
 };
 
-constexpr Step value(Term gives, std::string_view formula, AuxiliaryValue aux = nullptr) {
-    return {StepKind::Value, gives, formula, {}, aux};
+constexpr Step value(Term gives, std::string_view formula) {
+    return {StepKind::Value, gives, formula, {}};
 }
 constexpr Step equation(std::string_view formula) {
-    return {StepKind::Equation, Term::R, formula, {}, nullptr};
+    return {StepKind::Equation, Term::R, formula, {}};
 }
-constexpr Step root(Term gives, std::string_view formula, std::string_view meaning,
-                    AuxiliaryValue aux) {
-    return {StepKind::Root, gives, formula, meaning, aux};
-}
-
-// factor·aⁿ/bᵐ from the significands and exponents of a and b, so that no
-// power leaves the double range on the way; the result itself may.
-double powerQuotient(double factor, double a, int n, double b, int m) {
-    int ea = 0, eb = 0;
-    const double ma = std::frexp(a, &ea), mb = std::frexp(b, &eb);
-    return std::ldexp((factor * std::pow(ma, n)) / std::pow(mb, m), n * ea - m * eb);
-}
-
-using Q = ConeQuantity;
-double radiusOverSlant(const ConeValues& c) {
-    return c[Q::R] / c[Q::L];
-}
-double heightOverSlant(const ConeValues& c) {
-    return c[Q::H] / c[Q::L];
-}
-// The shape q of the cubic u³ − u + q = 0 that u = R/L solves for S and V
-// given, and that u = H/L solves for L and V given.
-double surfaceVolumeShape(const ConeValues& c) {
-    return powerQuotient(9 * kPi, c[Q::V], 2, c[Q::S], 3);
-}
-double slantVolumeShape(const ConeValues& c) {
-    return powerQuotient(3 / kPi, c[Q::V], 1, c[Q::L], 3);
+constexpr Step root(Term gives, std::string_view formula, std::string_view meaning) {
+    return {StepKind::Root, gives, formula, meaning};
 }
 
 // The steps of each combination, in the order the solver computes its
@@ -114,12 +84,10 @@ constexpr PairSteps kSteps[] = {
      {{value(T::R, "√(3·{V}/(π·{H}))"), value(T::L, "√({H}² + {R}²)"),
        value(T::S, kLateralSurface)}}},
     {8,
-     {{value(T::q, "9·π·{V}²/{S}³", surfaceVolumeShape),
-       root(T::y, "y³ − y + {q} = 0", "R/L", radiusOverSlant), value(T::R, "√({S}·{y}/π)"),
-       value(T::L, "{S}/(π·{R})"), value(T::H, "3·{V}/(π·{R}²)")}}},
+     {{value(T::q, "9·π·{V}²/{S}³"), root(T::y, "y³ − y + {q} = 0", "R/L"),
+       value(T::R, "√({S}·{y}/π)"), value(T::L, "{S}/(π·{R})"), value(T::H, "3·{V}/(π·{R}²)")}}},
     {9,
-     {{value(T::q, "3·{V}/(π·{L}³)", slantVolumeShape),
-       root(T::t, "t³ − t + {q} = 0", "H/L", heightOverSlant), value(T::H, "{t}·{L}"),
+     {{value(T::q, "3·{V}/(π·{L}³)"), root(T::t, "t³ − t + {q} = 0", "H/L"), value(T::H, "{t}·{L}"),
        value(T::R, "√({L}² − {H}²)"), value(T::S, kLateralSurface)}}},
 };
 
@@ -151,8 +119,8 @@ constexpr bool stepsAgreeWithThePairs() {
             }
             if (f.empty() || step.kind == StepKind::Equation)
                 continue;
-            // A quantity is the cone's own; a value on the way has its relation.
-            if (isQuantity(step.gives) != (step.aux == nullptr))
+            // Values on the way are those of a cubic that the library gives.
+            if (!isQuantity(step.gives) && findTwoConePair(pair.number) == nullptr)
                 return false;
             if (known[indexOf(step.gives)])
                 return false;
@@ -168,14 +136,17 @@ static_assert(stepsAgreeWithThePairs());
 
 using TermValues = std::array<double, kTermCount>;
 
-// The cone's quantities and the values on the way to them.
+// The cone's quantities and the values on the way to them: the shape and
+// the root of the cubic that the cone solves, where there is one.
 TermValues termValues(const PairSteps& row, const ConeValues& cone) {
     TermValues v{};
     for (std::size_t i = 0; i < kQuantityCount; ++i)
         v[i] = cone.bySlot[i];
-    for (const Step& step : row.steps)
-        if (step.aux != nullptr)
-            v[indexOf(step.gives)] = step.aux(cone);
+    if (const TwoConePair* two = findTwoConePair(row.pair)) {
+        const ShapeCubic cubic = two->shapeCubic(cone);
+        v[indexOf(Term::q)] = cubic.shape;
+        v[indexOf(Term::y)] = v[indexOf(Term::t)] = cubic.root;
+    }
     return v;
 }
 

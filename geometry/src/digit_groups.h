@@ -7,14 +7,6 @@
 
 namespace velmora::detail {
 
-// Grouping is on when there is a separator that differs from the decimal
-// one and a usable group size: "1,234,5" with a comma for both could not be
-// read back.
-inline bool groupsDigits(const NumberSettings& s) {
-    return !s.groupSeparator.empty() && s.groupSeparator != s.decimalSeparator &&
-           s.primaryGroupSize > 0;
-}
-
 // Digits in the group `index` places left of the decimal separator (0 is
 // the group next to it).
 inline int groupSize(const NumberSettings& s, int index) {

@@ -46,15 +46,16 @@ double largestRoot(double q) {
 
 } // namespace
 
-Scaled scaledQuotient(double c, double a, int m, double d, double b, int n) {
-    int ae = 0, be = 0;
-    const double am = std::frexp(a, &ae), bm = std::frexp(b, &be);
-    double numerator = c, denominator = d;
-    for (int i = 0; i < m; ++i)
-        numerator *= am;
-    for (int i = 0; i < n; ++i)
-        denominator *= bm;
-    return {numerator / denominator, m * ae - n * be};
+ScaledDouble quotientOfPowers(Power numerator, Power denominator) {
+    int top = 0, bottom = 0;
+    const double topSignificand = std::frexp(numerator.base, &top);
+    const double bottomSignificand = std::frexp(denominator.base, &bottom);
+    for (int i = 0; i < numerator.exponent; ++i)
+        numerator.coefficient *= topSignificand;
+    for (int i = 0; i < denominator.exponent; ++i)
+        denominator.coefficient *= bottomSignificand;
+    return {numerator.coefficient / denominator.coefficient,
+            numerator.exponent * top - denominator.exponent * bottom};
 }
 
 std::optional<ShapeRoots> shapeRoots(double q) {

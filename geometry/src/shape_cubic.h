@@ -10,32 +10,40 @@
 
 namespace velmora::detail {
 
-// m·2^e: a value that may lie outside the double range, with m of moderate size.
-struct Scaled {
-    double m;
-    int e;
+// factor·2^powerOfTwo: a value that may lie outside the double range, with
+// a factor of moderate size.
+struct ScaledDouble {
+    double factor;
+    int powerOfTwo;
 
     // The value itself: 0 or infinite where it leaves the double range.
-    double value() const { return std::ldexp(m, e); }
+    double value() const { return std::ldexp(factor, powerOfTwo); }
     // Its square root, which can be in the double range where the value is not.
     double root() const {
-        const int odd = e & 1;
-        return std::ldexp(std::sqrt(odd ? 2 * m : m), (e - odd) / 2);
+        const int odd = powerOfTwo & 1;
+        return std::ldexp(std::sqrt(odd ? 2 * factor : factor), (powerOfTwo - odd) / 2);
     }
 };
 
-// c·a^m / (d·b^n) from the significands and exponents of a and b, the
-// products formed left to right, so that no power of a or b leaves the
-// double range; c and d are of moderate size.
-Scaled scaledQuotient(double c, double a, int m, double d, double b, int n);
+// coefficient·base^exponent, the coefficient of moderate size.
+struct Power {
+    double coefficient;
+    double base;
+    int exponent;
+};
+
+// numerator / denominator from the significands and exponents of their
+// bases, each product formed left to right from the coefficient, so that no
+// power leaves the double range on the way.
+ScaledDouble quotientOfPowers(Power numerator, Power denominator);
 
 // The roots of y³ − y + q in (0, 1).
 struct ShapeRoots {
     double larger; // in [1/√3, 1)
-    // The smaller root is q·g, with g in [1, 3/2]. Through g it needs no q,
-    // which may lie below the double range, and 1 − (q·g)² is 1/g, without
-    // cancellation.
-    double g;
+    // The smaller root over q, in [1, 3/2]. Through it the smaller root
+    // needs no q, which may lie below the double range, and 1 − smaller² is
+    // 1/smallerOverShape, without cancellation.
+    double smallerOverShape;
 };
 
 // Nothing when q is beyond 2/(3√3) (more than rounding can explain), where

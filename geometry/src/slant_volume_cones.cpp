@@ -6,25 +6,34 @@
 #include <cmath>
 
 namespace velmora::detail {
+namespace {
+
+using Q = ConeQuantity;
+
+// q = 3·V/(π·L³); it may leave the double range, L³ does not.
+double slantVolumeShape(double slant, double volume) {
+    return quotientOfPowers({3, volume, 1}, {kPi, slant, 3}).value();
+}
+
+} // namespace
 
 std::vector<ConeValues> slantVolumeCones(double slant, double volume) {
-    using Q = ConeQuantity;
-    const std::optional<ShapeRoots> roots =
-        shapeRoots(scaledQuotient(3, volume, 1, kPi, slant, 3).value());
+    const std::optional<ShapeRoots> roots = shapeRoots(slantVolumeShape(slant, volume));
     if (!roots)
         return {};
-    const double t1 = roots->larger, g = roots->g;
+    const double t1 = roots->larger, smallerOverShape = roots->smallerOverShape;
 
-    // Flat: H = q·g·L = 3·V·g/(π·L²) and R = L·√(1 − (q·g)²) = L/√g.
+    // Flat, with g = smallerOverShape: H = q·g·L = 3·V·g/(π·L²) and
+    // R = L·√(1 − (q·g)²) = L/√g.
     // Needle: H = t1·L and R² = L²·(1 − t1²) = L²·q/t1 = 3·V/(π·t1·L).
     // Both are formed from significands and exponents, so that where q, or
     // R², lies below the double range H, or R, keeps its digits.
     ConeValues flat, needle;
-    Scaled flatHeight = scaledQuotient(3, volume, 1, kPi, slant, 2);
-    flatHeight.m *= g;
-    flat[Q::R] = slant / std::sqrt(g);
+    ScaledDouble flatHeight = quotientOfPowers({3, volume, 1}, {kPi, slant, 2});
+    flatHeight.factor *= smallerOverShape;
+    flat[Q::R] = slant / std::sqrt(smallerOverShape);
     flat[Q::H] = flatHeight.value();
-    needle[Q::R] = scaledQuotient(3, volume, 1, kPi * t1, slant, 1).root();
+    needle[Q::R] = quotientOfPowers({3, volume, 1}, {kPi * t1, slant, 1}).root();
     needle[Q::H] = t1 * slant;
 
     std::vector<ConeValues> cones{flat, needle};
@@ -40,11 +49,16 @@ std::vector<ConeValues> slantVolumeCones(double slant, double volume) {
 
 namespace velmora {
 
+using Q = ConeQuantity;
+
+ShapeCubic slantVolumeCubic(const ConeValues& cone) {
+    return {detail::slantVolumeShape(cone[Q::L], cone[Q::V]), cone[Q::H] / cone[Q::L]};
+}
+
 ConeValues largestVolumeConeOfSlant(double slant) {
     // H = L/√3 and R = L·√(2/3) there, so V = π·R²·H/3 = 2π·L³/(9·√3), the
     // powers of L formed after the constant so that only the result can
     // leave the double range.
-    using Q = ConeQuantity;
     ConeValues v;
     v[Q::L] = slant;
     v[Q::R] = std::sqrt(2.0 / 3) * slant;

@@ -26,29 +26,32 @@ struct ScaledSurface {
     double s;
 };
 
+// q = 9π·V²/S³; it may leave the double range, neither V² nor S³ does.
+double surfaceVolumeShape(double surface, double volume) {
+    return quotientOfPowers({9 * kPi, volume, 2}, {1, surface, 3}).value();
+}
+
 } // namespace
 
 std::vector<ConeValues> surfaceVolumeCones(double surface, double volume) {
-    // q = 9π·V²/S³; it may leave the double range, neither V² nor S³ does.
-    const double q = scaledQuotient(9 * kPi, volume, 2, 1, surface, 3).value();
-    const std::optional<ShapeRoots> roots = shapeRoots(q);
+    const std::optional<ShapeRoots> roots = shapeRoots(surfaceVolumeShape(surface, volume));
     if (!roots)
         return {};
-    const double y1 = roots->larger, g = roots->g;
+    const double y1 = roots->larger, smallerOverShape = roots->smallerOverShape;
     const double vOverS = volume / surface;
     const ScaledSurface scaled(surface);
     const double a = scaled.s / kPi;
 
     // With R = y·L and S = π·R·L, R² = S·y/π and L² = S/(π·y); V = π·R²·H/3
-    // gives H = 3·V/(S·y). For the narrow cone R = 3·(V/S)·√g, the same with
-    // y = q·g, and its slant follows from S.
+    // gives H = 3·V/(S·y). For the narrow cone R = 3·(V/S)·√smallerOverShape,
+    // the same with y = q·smallerOverShape, and its slant follows from S.
     ConeValues wide, narrow;
     wide[Q::R] = scaled.root(a * y1);
     wide[Q::L] = scaled.root(a / y1);
     wide[Q::H] = 3 * vOverS / y1;
-    narrow[Q::R] = 3 * vOverS * std::sqrt(g);
+    narrow[Q::R] = 3 * vOverS * std::sqrt(smallerOverShape);
     narrow[Q::L] = surface / (kPi * narrow[Q::R]);
-    narrow[Q::H] = narrow[Q::L] / std::sqrt(g);
+    narrow[Q::H] = narrow[Q::L] / std::sqrt(smallerOverShape);
 
     std::vector<ConeValues> cones{wide, narrow};
     for (ConeValues& cone : cones) {
@@ -62,10 +65,15 @@ std::vector<ConeValues> surfaceVolumeCones(double surface, double volume) {
 
 namespace velmora {
 
+using Q = ConeQuantity;
+
+ShapeCubic surfaceVolumeCubic(const ConeValues& cone) {
+    return {detail::surfaceVolumeShape(cone[Q::S], cone[Q::V]), cone[Q::R] / cone[Q::L]};
+}
+
 ConeValues largestVolumeCone(double surface) {
     // S = π·R·L with L = √3·R there, so R² = S/(π·√3), and V = π·R²·H/3
     // with H = √2·R is S·R·√(2/27): no product larger than the result.
-    using Q = ConeQuantity;
     const detail::ScaledSurface scaled(surface);
     ConeValues v;
     v[Q::S] = surface;

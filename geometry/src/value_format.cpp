@@ -12,7 +12,7 @@ namespace {
 
 // Inserts the group separator into a run of integer digits, from the right.
 std::string groupInteger(std::string_view digits, const NumberSettings& s) {
-    if (!detail::groupsDigits(s))
+    if (!s.groupsDigits())
         return std::string(digits);
     std::string reversed;
     int index = 0, inGroup = 0;

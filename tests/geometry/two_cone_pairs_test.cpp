@@ -84,8 +84,17 @@ TEST_P(TwoCones, BothConesAreFoundLargerRadiusFirst) {
 
     const auto cones = ConeSolver{}.solveAll(pair, first, second);
     ASSERT_EQ(cones.size(), 2u);
+    // The shape of the cubic that both cones solve, of the given values:
+    // 9π·V²/S³ or 3·V/(π·L³).
+    const long double pi = kPi, f = first, v = second;
+    const long double shape =
+        pair == kSurfaceVolume ? 9 * pi * v * v / (f * f * f) : 3 * v / (pi * f * f * f);
     const Cone expected[] = {wide, other};
     for (std::size_t i = 0; i < 2; ++i) {
+        EXPECT_LE(ulpsBetween(findTwoConePair(pair)->shapeCubic(cones[i]).shape,
+                              static_cast<double>(shape)),
+                  4u)
+            << "cone " << i;
         const long double exact[] = {expected[i].r, expected[i].l(), expected[i].h, expected[i].s(),
                                      expected[i].v()};
         for (const QuantityInfo& q : kQuantities) {

@@ -57,17 +57,31 @@ ConeValues largestVolumeCone(double surface);
 // two cones of a slant height and volume become one; V = 2π·L³/(9·√3).
 ConeValues largestVolumeConeOfSlant(double slant);
 
+// The cubic u³ − u + q = 0 whose roots in (0, 1) give the two cones that
+// can share a surface and a volume, or a slant height and a volume, as a
+// cone of them solves it.
+struct ShapeCubic {
+    double shape; // q, of the given values alone, as the solver forms it
+    double root;  // u, a leg of the cone's right triangle over its slant height
+};
+
+// q = 9π·V²/S³ and u = R/L.
+ShapeCubic surfaceVolumeCubic(const ConeValues& cone);
+// q = 3·V/(π·L³) and u = H/L.
+ShapeCubic slantVolumeCubic(const ConeValues& cone);
+
 // A combination where two cones can share the given values: below the
 // largest volume that its first given quantity allows two, at it one, above
 // it none.
 struct TwoConePair {
     int number;
     ConeValues (*largestVolumeCone)(double first); // of the pair's first given value
+    ShapeCubic (*shapeCubic)(const ConeValues& cone);
 };
 
 inline constexpr TwoConePair kTwoConePairs[] = {
-    {kSurfaceVolumePair.number, &largestVolumeCone},
-    {kSlantVolumePair.number, &largestVolumeConeOfSlant},
+    {kSurfaceVolumePair.number, &largestVolumeCone, &surfaceVolumeCubic},
+    {kSlantVolumePair.number, &largestVolumeConeOfSlant, &slantVolumeCubic},
 };
 
 // The two-cone combination with this number, or nullptr.

@@ -18,6 +18,13 @@ struct NumberSettings {
     std::string negativePrefix = "-";
     std::string negativeSuffix;
 
+    // Grouping is on when there is a separator that differs from the decimal
+    // one and a usable group size: "1,234,5" with a comma for both could not
+    // be read back.
+    bool groupsDigits() const {
+        return !groupSeparator.empty() && groupSeparator != decimalSeparator &&
+               primaryGroupSize > 0;
+    }
     bool operator==(const NumberSettings&) const = default;
 };
 

@@ -2,20 +2,13 @@
 // the window's typing limit asks these before it shortens an edit.
 #pragma once
 
+#include "velmora/number_parts.h"
 #include "velmora/number_settings.h"
 
-#include <cstddef>
 #include <string_view>
 #include <vector>
 
 namespace velmora {
-
-// A part of a text, in bytes.
-struct TextRange {
-    std::size_t start = 0;
-    std::size_t size = 0;
-    bool operator==(const TextRange&) const = default;
-};
 
 // The group separators among the digits that begin the number at the start
 // of `text`: the settings' own, or the plain space or apostrophe typed for
