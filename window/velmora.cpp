@@ -179,8 +179,7 @@ QPushButton* makeCommandButton(const ControlLayout& c, QWidget* container) {
 
 } // namespace
 
-Velmora::Velmora(QWidget* parent)
-    : QWidget(parent, kWindowFlags), numberSettings_(userNumberSettings) {
+Velmora::Velmora(QWidget* parent) : QWidget(parent, kWindowFlags) {
     screen_reader::describeVelmoraWindows();
     setObjectName(QStringLiteral("Velmora"));
     setWindowTitle(toQString(texts::kWindowCaption));
@@ -200,13 +199,13 @@ Velmora::Velmora(QWidget* parent)
     applyTabOrder();
     applyAccessibleTexts();
     connectEvents();
-    setNumberSettingsSource(numberSettings_);
+    setNumberSettings(userNumberSettings());
 }
 
-void Velmora::setNumberSettingsSource(NumberSettingsSource source) {
-    numberSettings_ = source;
+void Velmora::setNumberSettings(const NumberSettings& settings) {
+    numberSettings_ = settings;
     for (ValueField* field : Text2)
-        field->setNumberSettingsSource(source);
+        field->setNumberSettings(settings);
 }
 
 void Velmora::applyAccessibleTexts() {
@@ -329,6 +328,12 @@ void Velmora::showEvent(QShowEvent* event) {
             placeOnScreen(*this);
     }
     QWidget::showEvent(event);
+}
+
+void Velmora::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LocaleChange)
+        setNumberSettings(userNumberSettings());
 }
 
 } // namespace velmora
