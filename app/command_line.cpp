@@ -3,7 +3,6 @@
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 
-#include <array>
 #include <cstdio>
 
 namespace velmora {
@@ -13,40 +12,6 @@ const QCommandLineOption kHelp({QStringLiteral("h"), QStringLiteral("help")},
                                QStringLiteral("показва тази помощ и излиза"));
 const QCommandLineOption kVersion({QStringLiteral("v"), QStringLiteral("version")},
                                   QStringLiteral("показва версията и излиза"));
-
-// The options that QApplication and its platform plugins take for
-// themselves, so that anything else can be refused before a display is
-// opened. Not all of them change this window (it keeps its own style and
-// direction); the help promises only those that do.
-struct QtOption {
-    const char* name;
-    bool takesValue;
-};
-constexpr std::array<QtOption, 23> kQtOptions{{
-    {"platform", true},
-    {"platformpluginpath", true},
-    {"platformtheme", true},
-    {"plugin", true},
-    {"qwindowgeometry", true},
-    {"qwindowicon", true},
-    {"qwindowtitle", true},
-    {"reverse", false},
-    {"session", true},
-    {"style", true},
-    {"stylesheet", true},
-    {"widgetcount", false},
-    {"qmljsdebugger", true},
-    {"display", true},
-    {"geometry", true},
-    {"title", true},
-    {"icon", true},
-    {"name", true},
-    {"visual", true},
-    {"nograb", false},
-    {"dograb", false},
-    {"sync", false},
-    {"dialogs", true},
-}};
 
 // The longest piece of an argument that a refusal shows.
 constexpr qsizetype kShownArgumentLength = 40;

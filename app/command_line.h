@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <optional>
 
 namespace velmora {
@@ -15,6 +16,32 @@ struct CommandLineAnswer {
     QString text;
     bool onStandardError;
 };
+
+// The options that QApplication and its platform plugins take for
+// themselves, so that anything else can be refused before a display is
+// opened. Not all of them change this window (it keeps its own style and
+// direction); the help promises only those that do. Qt takes those of every
+// platform whatever the platform; the others only one platform's plugin
+// takes (X11's -display), or Qt only under X11 (-geometry).
+struct QtOption {
+    const char* name;
+    bool takesValue;
+    bool everyPlatform;
+};
+inline constexpr std::array<QtOption, 23> kQtOptions{{
+    {"platform", true, true},        {"platformpluginpath", true, true},
+    {"platformtheme", true, true},   {"plugin", true, true},
+    {"qwindowgeometry", true, true}, {"qwindowicon", true, true},
+    {"qwindowtitle", true, true},    {"reverse", false, true},
+    {"session", true, true},         {"style", true, true},
+    {"stylesheet", true, true},      {"widgetcount", false, true},
+    {"qmljsdebugger", true, true},   {"display", true, false},
+    {"geometry", true, false},       {"title", true, false},
+    {"icon", true, false},           {"name", true, false},
+    {"visual", true, false},         {"nograb", false, false},
+    {"dograb", false, false},        {"sync", false, false},
+    {"dialogs", true, false},
+}};
 
 // --help (-h) and --version (-v), wherever they stand among `arguments`
 // (the program's name first). Qt's own options are not known at this point

@@ -4,6 +4,8 @@
 // field's tooltip, unless the window gives the field an explanation.
 #pragma once
 
+#include "typing_limit.h"
+
 #include "velmora/number_settings.h"
 
 #include <QBasicTimer>
@@ -23,18 +25,16 @@ public:
 
     // QLineEdit's own maximum length would cut a result written by the
     // program ("47.1238898" would show as "47.1238"), so the limit lives
-    // here and QLineEdit's stays at its default. Group separators between
-    // digits do not count toward it, and an edit too long for it loses
-    // only decimals: one that would lose any other part of its number is
+    // in the field's validator (typing_limit.h) and QLineEdit's stays at
+    // its default. An edit that would lose more than decimals to it is
     // refused whole, with a beep.
-    int typingLimit() const { return typingLimit_; }
-    void setTypingLimit(int limit) { typingLimit_ = limit; }
+    int typingLimit() const { return typingLimit_->limit(); }
+    void setTypingLimit(int limit) { typingLimit_->setLimit(limit); }
 
     // The number format that the field's text is written in: the limit
-    // reads numbers by it, and the keypad's decimal key types its decimal
-    // separator.
-    using NumberSettingsSource = NumberSettings (*)();
-    void setNumberSettingsSource(NumberSettingsSource source) { numberSettings_ = source; }
+    // reads numbers by it, the keypad's decimal key types its decimal
+    // separator and the tooltip wraps numbers between its digit groups.
+    void setNumberSettings(const NumberSettings& settings);
 
     // Writes `text` whole, whatever its length, and shows it from its start.
     void writeText(const QString& text);
@@ -65,23 +65,11 @@ protected:
     void timerEvent(QTimerEvent* event) override;
 
 private:
-    friend class TypingLimitValidator;
     void updateToolTip();
     void restartLockedCaret();
-    // Runs an undo or redo, which may bring back a text the field held
-    // before, whole.
-    template <typename Step> void restore(Step step);
 
-    int typingLimit_ = 32767;
-    NumberSettingsSource numberSettings_ = plainNumberSettings;
-    bool writing_ = false;
-    bool restoring_ = false;
-    QString lastText_; // the text before the edit in progress
-    struct Selection {
-        qsizetype start = 0;
-        qsizetype length = 0;
-    };
-    Selection selectionBefore_; // the selection, or the cursor, before that edit
+    NumberSettings numberSettings_ = plainNumberSettings();
+    TypingLimit* typingLimit_;
     QBasicTimer lockedCaretBlink_;
     bool lockedCaretShown_ = false;
     QString explanation_;

@@ -23,7 +23,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShowEvent>
-#include <QTextOption>
 
 #include <algorithm>
 #include <array>
@@ -91,7 +90,6 @@ QLabel* makeLabel(const ControlLayout& c, QWidget* container) {
     auto* label = new QLabel(contentText(c), container);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    label->setFocusPolicy(Qt::NoFocus);
     return label;
 }
 
@@ -101,26 +99,17 @@ QListWidget* makeListBox(const ControlLayout& c, QWidget* container) {
         for (const GivenPair& pair : kListedPairs)
             new QListWidgetItem(toQString(pair.label), list);
     }
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    list->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    list->setFocusPolicy(Qt::StrongFocus);
-    list->setCurrentRow(-1);
-    list->clearSelection();
     return list;
 }
 
 ColouredFrame* makeFrame(const ControlLayout& c, QWidget* container) {
-    auto* frame = new ColouredFrame(contentText(c), container);
-    frame->setFocusPolicy(Qt::NoFocus);
-    return frame;
+    return new ColouredFrame(contentText(c), container);
 }
 
 MarkerCheckBox* makeCheckBox(const ControlLayout& c, QWidget* container) {
     auto* box = new MarkerCheckBox(contentText(c), container);
-    box->setChecked(false);
     box->setLayoutDirection(Qt::LeftToRight); // box at the left, caption to its right
     return box;
 }
@@ -128,17 +117,12 @@ MarkerCheckBox* makeCheckBox(const ControlLayout& c, QWidget* container) {
 ValueField* makeTextBox(const ControlLayout& c, QWidget* container) {
     auto* edit = new ValueField(container);
     edit->setText(contentText(c));
-    edit->setFrame(true);
     edit->setReadOnly(c.state.locked);
-    edit->setFocusPolicy(Qt::StrongFocus);
     return edit;
 }
 
 QPlainTextEdit* makeMultiLineTextBox(const ControlLayout& c, QWidget* container) {
     auto* edit = new QPlainTextEdit(container);
-    edit->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    edit->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     edit->setTabChangesFocus(true);
@@ -150,7 +134,6 @@ QPlainTextEdit* makeMultiLineTextBox(const ControlLayout& c, QWidget* container)
         // Read-only, but the user can still move through, select and copy the text.
         edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     }
-    edit->setFocusPolicy(Qt::StrongFocus);
     return edit;
 }
 
@@ -158,9 +141,7 @@ QLabel* makePictureBox(const ControlLayout& c, QWidget* container) {
     auto* picture = new PictureBox(container);
     // The classic two-pixel sunken edge; the picture fills the rest exactly.
     picture->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
-    picture->setMargin(0);
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    picture->setScaledContents(false);
     if (c.content == layout::Content::ConeFigure)
         picture->setPixmap(QPixmap(kConeFigureResource));
     picture->setFocusPolicy(Qt::StrongFocus);
@@ -169,18 +150,15 @@ QLabel* makePictureBox(const ControlLayout& c, QWidget* container) {
 
 QPushButton* makeCommandButton(const ControlLayout& c, QWidget* container) {
     auto* button = new CommandButton(contentText(c), container);
-    // Neither button is the default or the cancel button: Enter and Escape
-    // press neither unless it has the focus.
-    button->setAutoDefault(false);
-    button->setDefault(false);
+    // Outside a dialog neither button is the default: Enter and Escape press
+    // neither unless it has the focus, which a click gives it under every style.
     button->setFocusPolicy(Qt::StrongFocus);
     return button;
 }
 
 } // namespace
 
-Velmora::Velmora(QWidget* parent)
-    : QWidget(parent, kWindowFlags), numberSettings_(userNumberSettings) {
+Velmora::Velmora(QWidget* parent) : QWidget(parent, kWindowFlags) {
     screen_reader::describeVelmoraWindows();
     setObjectName(QStringLiteral("Velmora"));
     setWindowTitle(toQString(texts::kWindowCaption));
@@ -200,13 +178,13 @@ Velmora::Velmora(QWidget* parent)
     applyTabOrder();
     applyAccessibleTexts();
     connectEvents();
-    setNumberSettingsSource(numberSettings_);
+    setNumberSettings(userNumberSettings());
 }
 
-void Velmora::setNumberSettingsSource(NumberSettingsSource source) {
-    numberSettings_ = source;
+void Velmora::setNumberSettings(const NumberSettings& settings) {
+    numberSettings_ = settings;
     for (ValueField* field : Text2)
-        field->setNumberSettingsSource(source);
+        field->setNumberSettings(settings);
 }
 
 void Velmora::applyAccessibleTexts() {
@@ -329,6 +307,12 @@ void Velmora::showEvent(QShowEvent* event) {
             placeOnScreen(*this);
     }
     QWidget::showEvent(event);
+}
+
+void Velmora::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LocaleChange)
+        setNumberSettings(userNumberSettings());
 }
 
 } // namespace velmora

@@ -56,15 +56,15 @@ public:
     void CalculateCone();
     void ClearValues();
 
-    // Where the number settings for reading and writing values come from:
-    // the user's regional settings, unless a test says otherwise. The value
-    // fields read their texts by the same settings.
-    using NumberSettingsSource = ValueField::NumberSettingsSource;
-    void setNumberSettingsSource(NumberSettingsSource source);
+    // The number settings for reading and writing values, which the value
+    // fields share: the user's regional settings, read at start and again
+    // when the desktop's locale changes, unless a test sets others.
+    void setNumberSettings(const NumberSettings& settings);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     // Makes the control of a layout row as the member it names, in `container`.
@@ -81,7 +81,7 @@ private:
 
     bool placed_ = false;
     bool loaded_ = false;
-    NumberSettingsSource numberSettings_;
+    NumberSettings numberSettings_;
     SolutionPresenter* solution_ = nullptr; // made by connectEvents
 };
 

@@ -94,7 +94,7 @@ void Velmora::ClearValues() {
 }
 
 void Velmora::CalculateCone() {
-    const NumberSettings settings = numberSettings_();
+    const NumberSettings settings = numberSettings_;
     auto readingOf = [&](ConeQuantity q) {
         return readValue(Text2[slot(q)]->text().toStdString(), settings);
     };

@@ -5,9 +5,13 @@
 
 #include "table_rows.h"
 
+#include <QApplication>
+#include <QByteArray>
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <string_view>
+#include <vector>
 
 namespace velmora::test {
 namespace {
@@ -70,6 +74,27 @@ INSTANTIATE_TEST_SUITE_P(
                         "конус-конус-конус-конус-конус-конус-конус-конус-конус-конус", 2,
                         "„конус-конус-конус-конус-конус-конус-кону…“\n", true}),
     RowName{});
+
+// The options passed over before start as Qt's are Qt's: a QApplication
+// takes every one that Qt takes on every platform, each with its value, and
+// leaves only the program's name. This fails when Qt drops an option or
+// changes whether it takes a value; one that Qt adds needs a row of its own.
+TEST(QtOptions, AreTakenByQApplication) {
+    std::vector<QByteArray> arguments{"velmora"};
+    for (const QtOption& option : kQtOptions) {
+        if (!option.everyPlatform)
+            continue;
+        arguments.push_back(QByteArray("-") + option.name);
+        if (option.takesValue)
+            arguments.push_back(option.name == std::string_view("platform") ? "offscreen" : "x");
+    }
+    std::vector<char*> argv;
+    for (QByteArray& argument : arguments)
+        argv.push_back(argument.data());
+    int argc = static_cast<int>(argv.size());
+    const QApplication app(argc, argv.data());
+    EXPECT_EQ(QApplication::arguments().join(u' ').toStdString(), "velmora");
+}
 
 } // namespace
 } // namespace velmora::test

@@ -28,7 +28,7 @@ class BehaviourTest : public WindowTest {
 protected:
     void SetUp() override {
         WindowTest::SetUp();
-        window->setNumberSettingsSource(plainSettings);
+        window->setNumberSettings(plainSettings());
         showActive();
     }
 
@@ -147,7 +147,7 @@ class Calculating : public BehaviourTest, public ::testing::WithParamInterface<C
 
 TEST_P(Calculating, WritesAllFiveFieldsShownFromTheirStart) {
     const CalculationCase& c = GetParam();
-    window->setNumberSettingsSource(c.settings);
+    window->setNumberSettings(c.settings());
     enterGiven(c.entry, c.first, c.second, c.choose);
     // Pressing it again reads the shown values back: the same cone, the same message.
     for (int press = 1; press <= 2; ++press) {
@@ -208,7 +208,7 @@ INSTANTIATE_TEST_SUITE_P(KnownCones, Calculating, ::testing::Values(
 // clang-format on
 
 TEST_F(BehaviourTest, AResultTooLongForItsFieldIsItsTooltip) {
-    window->setNumberSettingsSource(bulgarianSettings);
+    window->setNumberSettings(bulgarianSettings());
     enterGiven(1, "9999999", "2");
     user().pressCalculate();
     for (const QuantityInfo& q : kQuantities) {
@@ -385,7 +385,7 @@ class Editing : public BehaviourTest, public ::testing::WithParamInterface<EditC
 
 TEST_P(Editing, KeepsTheTypingLimit) {
     const EditCase& c = GetParam();
-    window->setNumberSettingsSource(c.settings);
+    window->setNumberSettings(c.settings());
     if (c.afterResult) {
         user().typeInto(0, QStringLiteral("3"));
         user().typeInto(1, QStringLiteral("5"));

@@ -1,12 +1,18 @@
-// The number settings read off a QLocale for the calculation library.
+// The number settings read off a QLocale for the calculation library, and
+// the window's following them when the desktop's locale changes.
 #include "regional_settings.h"
+#include "user_actions.h"
+#include "window_test_support.h"
 
 #include <velmora/value_text.h>
 
 #include "table_rows.h"
 
+#include <QApplication>
 #include <QByteArray>
+#include <QEvent>
 #include <QLocale>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <array>
@@ -66,20 +72,25 @@ struct EnvironmentCase {
     const char* written; // how 1234.5 is written
 };
 
-class NumberFormatFromEnvironment : public ::testing::TestWithParam<EnvironmentCase> {
+class NumberFormatFromEnvironment : public WindowTest,
+                                    public ::testing::WithParamInterface<EnvironmentCase> {
 protected:
     static constexpr std::array<const char*, 3> kVariables{"LC_ALL", "LC_NUMERIC", "LANG"};
 
     void SetUp() override {
+        WindowTest::SetUp();
         for (const char* variable : kVariables)
             saved_.emplace_back(variable, qgetenv(variable));
     }
     void TearDown() override {
         for (const auto& [variable, value] : saved_)
             value.isNull() ? qunsetenv(variable) : qputenv(variable, value);
+        WindowTest::TearDown();
     }
-    static void set(const char* variable, const char* value) {
-        *value == '\0' ? qunsetenv(variable) : qputenv(variable, value);
+    static void setEnvironment(const EnvironmentCase& c) {
+        const std::array<const char*, 3> values{c.lcAll, c.lcNumeric, c.lang};
+        for (std::size_t i = 0; i < kVariables.size(); ++i)
+            *values[i] == '\0' ? qunsetenv(kVariables[i]) : qputenv(kVariables[i], values[i]);
     }
 
 private:
@@ -87,11 +98,26 @@ private:
 };
 
 TEST_P(NumberFormatFromEnvironment, DecidesHowValuesAreWritten) {
-    const EnvironmentCase& c = GetParam();
-    set("LC_ALL", c.lcAll);
-    set("LC_NUMERIC", c.lcNumeric);
-    set("LANG", c.lang);
-    EXPECT_EQ(formatValue(1234.5, userNumberSettings()), c.written);
+    setEnvironment(GetParam());
+    EXPECT_EQ(formatValue(1234.5, userNumberSettings()), GetParam().written);
+}
+
+// The window reads them again when the desktop's locale changes: the keypad's
+// decimal key, the reading of the given values and the results follow.
+TEST_P(NumberFormatFromEnvironment, AreReadAgainWhenTheDesktopLocaleChanges) {
+    window->setNumberSettings(numberSettingsOf(QLocale(QStringLiteral("de_CH"))));
+    showActive();
+    setEnvironment(GetParam());
+    QEvent change(QEvent::LocaleChange);
+    QApplication::sendEvent(window.get(), &change);
+
+    UserActions user(*window);
+    user.typeInto(0, QStringLiteral("1234"));
+    QTest::keyClick(window->Text2[0], Qt::Key_Period, Qt::KeypadModifier);
+    QTest::keyClick(window->Text2[0], Qt::Key_5);
+    user.typeInto(1, QStringLiteral("5000"));
+    user.pressCalculate();
+    EXPECT_EQ(window->Text2[0]->text(), QString::fromUtf8(GetParam().written));
 }
 
 INSTANTIATE_TEST_SUITE_P(

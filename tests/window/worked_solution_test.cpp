@@ -39,7 +39,7 @@ class WorkedSolutionTest : public WindowTest {
 protected:
     void SetUp() override {
         WindowTest::SetUp();
-        window->setNumberSettingsSource(bulgarianSettings);
+        window->setNumberSettings(bulgarianSettings());
         showActive();
     }
 
@@ -104,7 +104,7 @@ TEST_P(Tooltips, TellHowEachComputedValueFollows) {
     const TooltipCase& c = GetParam();
     if (!findPair(c.entry))
         GTEST_SKIP() << "no combination " << c.entry << " in the list";
-    window->setNumberSettingsSource(c.settings);
+    window->setNumberSettings(c.settings());
     std::array<QString, 5> plainDescriptions;
     for (std::size_t i = 0; i < plainDescriptions.size(); ++i)
         plainDescriptions[i] = descriptionOf(window->Text2[i]);
@@ -228,7 +228,7 @@ TEST_P(CopiedSolution, IsTheWholeWorkedSolutionInPlainText) {
     const SolutionCase& c = GetParam();
     if (!findPair(c.entry))
         GTEST_SKIP() << "no combination " << c.entry << " in the list";
-    window->setNumberSettingsSource(c.settings);
+    window->setNumberSettings(c.settings());
     calculate(c.entry, c.first, c.second);
     QString expected = QString::fromUtf8(c.solution);
 #ifdef Q_OS_WIN
