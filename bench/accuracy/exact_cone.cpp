@@ -52,12 +52,6 @@ void ExactConeSolver::solve(int pair, const char* first, const char* second, Exa
         conditions(pair, out);
 }
 
-void ExactConeSolver::solveParsed(int pair, double first, double second, ExactCone& out) {
-    mpfr_set_d(first_, first, kNearest);
-    mpfr_set_d(second_, second, kNearest);
-    solveGiven(pair, out);
-}
-
 void ExactConeSolver::solveGiven(int pair, ExactCone& out) {
     out.margin = margin(pair);
     out.exists = out.margin >= 0;

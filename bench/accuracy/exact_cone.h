@@ -51,17 +51,11 @@ inline double ulpsOff(double computed, mpfr_srcptr exact, mpfr_ptr scratch) {
 }
 
 // The value in fixed point with seven decimals, correctly rounded (to
-// nearest, ties to even): what the display should show.
+// nearest, ties to even).
 inline std::string sevenDecimals(mpfr_srcptr exact) {
     char buffer[64];
     mpfr_snprintf(buffer, sizeof buffer, "%.7RNf", exact);
     return buffer;
-}
-
-// The same for the exact binary value of the double `value`.
-inline std::string sevenDecimals(double value, mpfr_ptr scratch) {
-    mpfr_set_d(scratch, value, kNearest);
-    return sevenDecimals(scratch);
 }
 
 // The value as the display shows it (for values >= 0 in the double range):
@@ -79,6 +73,7 @@ inline std::string fifteenDigits(mpfr_srcptr exact) {
     return text.insert(places, 1, '.');
 }
 
+// The same for the exact binary value of the double `value`.
 inline std::string fifteenDigits(double value, mpfr_ptr scratch) {
     mpfr_set_d(scratch, value, kNearest);
     return fifteenDigits(scratch);
@@ -106,10 +101,6 @@ public:
 
     // Fills `out` for pair `pair` (0..9) typed as `first` and `second`.
     void solve(int pair, const char* first, const char* second, ExactCone& out);
-
-    // The same, without condition numbers, for the doubles the texts parse
-    // to: the typing's rounding left out, what remains of an error is the solver's.
-    void solveParsed(int pair, double first, double second, ExactCone& out);
 
 private:
     void solveGiven(int pair, ExactCone& out); // from first_ and second_
