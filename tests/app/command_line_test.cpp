@@ -69,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
         CommandLineCase{"LongArgumentShortened",
                         "конус-конус-конус-конус-конус-конус-конус-конус-конус-конус", 2,
                         "„конус-конус-конус-конус-конус-конус-кону…“\n", true}),
-    RowName{});
+    rowName);
 
 } // namespace
 } // namespace velmora::test
