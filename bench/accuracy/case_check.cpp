@@ -3,60 +3,78 @@
 #include "velmora/value_text.h"
 
 #include <algorithm>
-#include <cmath>
+#include <cstdio>
 #include <cstdlib>
+#include <tuple>
 
 namespace velmora::bench {
 
-void CaseChecker::check(int pair, const TypedCase& typed, RowStats& row, RowStats& smallerRow) {
+void Tally::add(const Tally& other) {
+    for (long long Tally::*count :
+         {&Tally::cases, &Tally::falseNoCone, &Tally::falseConeFar, &Tally::shown,
+          &Tally::shownExact, &Tally::formatErrors, &Tally::parseErrors})
+        this->*count += other.*count;
+    if (firstFalse.empty())
+        firstFalse = other.firstFalse;
+    if (other.worstScaled > worstScaled)
+        std::tie(worstScaled, worst) = std::tie(other.worstScaled, other.worst);
+}
+
+void CaseChecker::check(int pair, const TypedCase& typed, Tally& tally) {
+    std::tie(pair_, typed_) = std::tuple(pair, &typed);
+    ++tally.cases;
     const double first = parseValue(typed.first, plain_);
     const double second = parseValue(typed.second, plain_);
     // Against the C library's correctly rounded reading.
-    const auto misread = [](const std::string& text, double parsed) {
-        return parsed == std::strtod(text.c_str(), nullptr) ? 0 : 1;
-    };
-    row.parseErrors += misread(typed.first, first) + misread(typed.second, second);
+    for (const auto& [text, parsed] :
+         {std::pair(&typed.first, first), std::pair(&typed.second, second)})
+        tally.parseErrors += parsed == std::strtod(text->c_str(), nullptr) ? 0 : 1;
 
     exactSolver_.solve(pair, typed.first.c_str(), typed.second.c_str(), exact_);
     const SolveResult result = solver_.solve(pair, first, second);
-    tally(typed, exact_.exists, exact_.values, exact_.condition,
-          result.ok() ? &result.values : nullptr, row);
-    if (!findTwoConePair(pair))
-        return;
-    // The second cone, where the cubic has two distinct positive roots.
-    const std::vector<ConeValues> all = solver_.solveAll(pair, first, second);
-    tally(typed, exact_.margin > 0, exact_.smaller, exact_.smallerCondition,
-          all.size() >= 2 ? &all[1] : nullptr, smallerRow);
+    compare(false, result.ok() ? &result.values : nullptr, tally);
+    if (findTwoConePair(pair)) { // the second cone, where the cubic has two positive roots
+        const std::vector<ConeValues> all = solver_.solveAll(pair, first, second);
+        compare(true, all.size() >= 2 ? &all[1] : nullptr, tally);
+    }
 }
 
-void CaseChecker::tally(const TypedCase& typed, bool exists, const ExactValues& exact,
-                        const Conditions& condition, const ConeValues* computed, RowStats& row) {
-    ++row.cases;
-    row.cones += exists ? 1 : 0;
+std::string CaseChecker::caseName(bool smaller) const {
+    const std::string_view label = findPair(pair_)->label;
+    return std::to_string(pair_) + (smaller ? "* " : " ") + std::string(label) + " " +
+           typed_->first + ", " + typed_->second;
+}
+
+void CaseChecker::compare(bool smaller, const ConeValues* computed, Tally& tally) {
+    const bool exists = smaller ? exact_.margin > 0 : exact_.exists; // two cones: strictly inside
     const bool falseNoCone = exists && exact_.inRange && !computed;
     const bool falseConeFar = !exists && computed && exact_.margin < -kNearEdge;
-    row.falseNoCone += falseNoCone ? 1 : 0;
-    row.falseConeFar += falseConeFar ? 1 : 0;
-    if ((falseNoCone || falseConeFar) && row.firstFalse.empty())
-        row.firstFalse = typed.first + ", " + typed.second;
+    tally.falseNoCone += falseNoCone ? 1 : 0;
+    tally.falseConeFar += falseConeFar ? 1 : 0;
+    if ((falseNoCone || falseConeFar) && tally.firstFalse.empty())
+        tally.firstFalse = caseName(smaller);
     if (!exists || !computed)
         return;
 
+    const ExactValues& exact = smaller ? exact_.smaller : exact_.values;
     const bool well = exact_.margin >= kWellConditioned;
     for (std::size_t q = 0; q < kQuantityCount; ++q) {
         const double value = computed->bySlot[q];
-        // An exact 0 (the height or radius of a cone on the edge) is computed as 0.
-        const double ulps = mpfr_zero_p(exact[q]) ? (value == 0 ? 0 : HUGE_VAL)
-                                                  : ulpsOff(value, exact[q], scratch_);
-        const double scaled = ulps / std::max(1.0, condition[q]);
-        if (scaled > row.worst.scaled)
-            row.worst = {typed.first, typed.second, static_cast<int>(q), ulps, scaled};
-
+        const double ulps = ulpsOff(value, exact[q], scratch_);
+        const double scaled =
+            ulps / std::max(1.0, (smaller ? exact_.smallerCondition : exact_.condition)[q]);
+        if (scaled > tally.worstScaled) {
+            char error[32];
+            std::snprintf(error, sizeof error, " %.3g ulps", ulps);
+            tally.worstScaled = scaled;
+            tally.worst = caseName(smaller) + ": " +
+                          std::string(symbolOf(static_cast<ConeQuantity>(q))) + error;
+        }
         const std::string shown = formatValue(value, plain_);
-        row.formatErrors += shown == fifteenDigits(value, scratch_) ? 0 : 1;
+        tally.formatErrors += shown == shownText(value, scratch_) ? 0 : 1;
         if (well && mpfr_cmp_d(exact[q], kShownBelow) < 0) {
-            ++row.shown;
-            row.shownExact += shown == fifteenDigits(exact[q]) ? 1 : 0;
+            ++tally.shown;
+            tally.shownExact += shown == shownText(exact[q]) ? 1 : 0;
         }
     }
 }

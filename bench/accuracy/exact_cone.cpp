@@ -6,6 +6,8 @@
 
 #include <cfloat>
 #include <cmath>
+#include <cstdlib>
+#include <string_view>
 #include <utility>
 
 namespace velmora::bench {
@@ -37,6 +39,34 @@ bool inDoubleRange(mpfr_srcptr x) {
 }
 
 } // namespace
+
+double ulpsOff(double computed, mpfr_srcptr exact, mpfr_ptr scratch) {
+    if (mpfr_zero_p(exact) && computed == 0)
+        return 0;
+    if (mpfr_zero_p(exact) || !std::isfinite(computed))
+        return HUGE_VAL;
+    mpfr_set_d(scratch, computed, kNearest);
+    mpfr_sub(scratch, scratch, exact, kNearest);
+    mpfr_mul_2si(scratch, scratch, DBL_MANT_DIG - mpfr_get_exp(exact), kNearest);
+    return std::fabs(mpfr_get_d(scratch, kNearest));
+}
+
+std::string shownText(mpfr_srcptr exact) {
+    char buffer[64];
+    mpfr_snprintf(buffer, sizeof buffer, "%.7RNf", exact);
+    if (std::string_view(buffer).find('.') <= 8)
+        return buffer;
+    mpfr_snprintf(buffer, sizeof buffer, "%.14RNe", exact); // d.dddddddddddddde+XX
+    const auto places = static_cast<std::size_t>(std::atoi(buffer + 17)) + 1;
+    std::string text = buffer[0] + std::string(buffer + 2, 14);
+    text.resize(places + 7, '0');
+    return text.insert(places, 1, '.');
+}
+
+std::string shownText(double value, mpfr_ptr scratch) {
+    mpfr_set_d(scratch, value, kNearest);
+    return shownText(scratch);
+}
 
 ExactConeSolver::ExactConeSolver() {
     mpfr_set_d(pi_, kPi, kNearest); // exact: a double has 53 bits

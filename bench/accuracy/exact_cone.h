@@ -10,9 +10,6 @@
 #include <mpfr.h>
 
 #include <array>
-#include <cmath>
-#include <cstdlib>
-#include <limits>
 #include <string>
 
 namespace velmora::bench {
@@ -38,46 +35,16 @@ private:
 };
 
 // |computed − exact| in units of the last place of a double of the exact
-// value's size (2^(e − 53) for an exact value in [2^(e−1), 2^e)). `exact`
-// is not 0; an infinite or NaN result is infinitely far.
-inline double ulpsOff(double computed, mpfr_srcptr exact, mpfr_ptr scratch) {
-    if (!std::isfinite(computed))
-        return std::numeric_limits<double>::infinity();
-    mpfr_set_d(scratch, computed, kNearest);
-    mpfr_sub(scratch, scratch, exact, kNearest);
-    mpfr_mul_2si(scratch, scratch, std::numeric_limits<double>::digits - mpfr_get_exp(exact),
-                 kNearest);
-    return std::fabs(mpfr_get_d(scratch, kNearest));
-}
-
-// The value in fixed point with seven decimals, correctly rounded (to
-// nearest, ties to even).
-inline std::string sevenDecimals(mpfr_srcptr exact) {
-    char buffer[64];
-    mpfr_snprintf(buffer, sizeof buffer, "%.7RNf", exact);
-    return buffer;
-}
+// value's size (2^(e − 53) for an exact value in [2^(e−1), 2^e)). Where the
+// exact value is 0 (a cone of height or radius 0, on the edge), 0 for 0 and
+// infinite for anything else, as for an infinite or NaN result.
+double ulpsOff(double computed, mpfr_srcptr exact, mpfr_ptr scratch);
 
 // The value as the display shows it (for values >= 0 in the double range):
 // seven decimals, or where these hold more than 15 significant digits (from
-// 1e8 on) 15 significant digits, correctly rounded, and zeros after them.
-inline std::string fifteenDigits(mpfr_srcptr exact) {
-    const std::string fixed = sevenDecimals(exact);
-    if (fixed.find('.') <= 8)
-        return fixed;
-    char buffer[64];
-    mpfr_snprintf(buffer, sizeof buffer, "%.14RNe", exact); // d.dddddddddddddde+XX
-    const auto places = static_cast<std::size_t>(std::atoi(buffer + 17)) + 1;
-    std::string text = buffer[0] + std::string(buffer + 2, 14);
-    text.resize(places + 7, '0');
-    return text.insert(places, 1, '.');
-}
-
-// The same for the exact binary value of the double `value`.
-inline std::string fifteenDigits(double value, mpfr_ptr scratch) {
-    mpfr_set_d(scratch, value, kNearest);
-    return fifteenDigits(scratch);
-}
+// 1e8 on) 15 significant digits and zeros after them, correctly rounded.
+std::string shownText(mpfr_srcptr exact);
+std::string shownText(double value, mpfr_ptr scratch); // of the double's exact binary value
 
 using ExactValues = std::array<MpReal, kQuantityCount>; // R, L, H, S, V by slot
 
