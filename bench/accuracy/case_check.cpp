@@ -9,17 +9,6 @@
 
 namespace velmora::bench {
 
-void Tally::add(const Tally& other) {
-    for (long long Tally::*count :
-         {&Tally::cases, &Tally::falseNoCone, &Tally::falseConeFar, &Tally::shown,
-          &Tally::shownExact, &Tally::formatErrors, &Tally::parseErrors})
-        this->*count += other.*count;
-    if (firstFalse.empty())
-        firstFalse = other.firstFalse;
-    if (other.worstScaled > worstScaled)
-        std::tie(worstScaled, worst) = std::tie(other.worstScaled, other.worst);
-}
-
 void CaseChecker::check(int pair, const TypedCase& typed, Tally& tally) {
     std::tie(pair_, typed_) = std::tuple(pair, &typed);
     ++tally.cases;
@@ -40,9 +29,8 @@ void CaseChecker::check(int pair, const TypedCase& typed, Tally& tally) {
 }
 
 std::string CaseChecker::caseName(bool smaller) const {
-    const std::string_view label = findPair(pair_)->label;
-    return std::to_string(pair_) + (smaller ? "* " : " ") + std::string(label) + " " +
-           typed_->first + ", " + typed_->second;
+    return std::to_string(pair_) + (smaller ? "* " : " ") + std::string(findPair(pair_)->label) +
+           " " + typed_->first + ", " + typed_->second;
 }
 
 void CaseChecker::compare(bool smaller, const ConeValues* computed, Tally& tally) {
@@ -71,7 +59,8 @@ void CaseChecker::compare(bool smaller, const ConeValues* computed, Tally& tally
                           std::string(symbolOf(static_cast<ConeQuantity>(q))) + error;
         }
         const std::string shown = formatValue(value, plain_);
-        tally.formatErrors += shown == shownText(value, scratch_) ? 0 : 1;
+        mpfr_set_d(scratch_, value, kNearest); // the double's own rounding
+        tally.formatErrors += shown == shownText(scratch_) ? 0 : 1;
         if (well && mpfr_cmp_d(exact[q], kShownBelow) < 0) {
             ++tally.shown;
             tally.shownExact += shown == shownText(exact[q]) ? 1 : 0;

@@ -37,8 +37,6 @@ struct Tally {
     long long shown = 0, shownExact = 0;
     long long formatErrors = 0; // formatValue is not the double's own rounding
     long long parseErrors = 0;  // parseValue is not the nearest double
-
-    void add(const Tally& other);
 };
 
 class CaseChecker {

@@ -44,7 +44,6 @@ double ulpsOff(double computed, mpfr_srcptr exact, mpfr_ptr scratch);
 // seven decimals, or where these hold more than 15 significant digits (from
 // 1e8 on) 15 significant digits and zeros after them, correctly rounded.
 std::string shownText(mpfr_srcptr exact);
-std::string shownText(double value, mpfr_ptr scratch); // of the double's exact binary value
 
 using ExactValues = std::array<MpReal, kQuantityCount>; // R, L, H, S, V by slot
 
@@ -70,22 +69,22 @@ public:
     void solve(int pair, const char* first, const char* second, ExactCone& out);
 
 private:
-    void solveGiven(int pair, ExactCone& out); // from first_ and second_
-    void conditions(int pair, ExactCone& out);
+    using Step = decltype(&mpfr_add);
+    // The cones of the typed values, the one of index `moved` stepped up or down
+    // by `step` (if any), without condition numbers; whether they exist.
+    bool cones(int pair, ExactCone& out, std::size_t moved = 0, Step step = nullptr);
     void addElasticities(const ExactValues& at, const ExactValues& moved, Conditions& sum);
-    double margin(int pair); // of first_ and second_
+    double margin(int pair); // of the given values
     void monomial(const Monomial& m, mpfr_ptr out);
     void radiusAndHeight(int pair, ExactValues& cone);
-    void twoRoots(mpfr_ptr larger, mpfr_ptr smaller); // of the cubic whose cos θ and m are t_, u_
-    void surfaceVolumeCones(ExactValues& larger, ExactValues& smaller);
-    void slantVolumeCones(ExactValues& larger, ExactValues& smaller);
-    void complete(int pair, ExactValues& cone);
+    void twoRoots(mpfr_ptr larger, mpfr_ptr smaller);
+    void twoCones(int pair, ExactValues& larger, ExactValues& smaller);
+    bool complete(int pair, ExactValues& cone);
 
-    MpReal pi_, truePi_, sqrt3_;
-    MpReal first_, second_; // the given values
-    MpReal typedFirst_, typedSecond_;
-    ExactCone moved_;          // the cone of a given value moved a little
-    MpReal t_, u_, w_, x_, y_; // scratch
+    MpReal pi_, twoThirdsPi_;
+    std::array<MpReal, 2> typed_, given_; // the values as typed, and as the formulas take them
+    ExactCone moved_;                     // the cone of a given value moved a little
+    MpReal t_, u_, w_, x_, y_;            // scratch
 };
 
 } // namespace velmora::bench
