@@ -21,7 +21,7 @@ inline constexpr double kWellConditioned = 1.0 / 16;
 // roundings of terms of size A) cannot tell a cone from none.
 inline constexpr double kNearEdge = 0x1p-44;
 
-// What the cases of a pair add up to; cases are named as "8 S V 12.5, 7",
+// What the cases add up to; a case is named as "8 S V 12.5, 7",
 // with "8*" for the smaller of the two cones of S V or L V.
 struct Tally {
     long long cases = 0;
