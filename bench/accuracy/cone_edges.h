@@ -19,7 +19,6 @@ struct Monomial {
 struct ConeEdge {
     Monomial larger;  // A
     Monomial smaller; // B
-    const char* text; // the condition A >= B as the table prints it
 };
 
 inline constexpr int kPairCount = 10;
@@ -27,16 +26,16 @@ inline constexpr int kPairCount = 10;
 // By pair number 0..9; nothing for the pairs that give a cone for all
 // positive values (R H, R V, H S, H V).
 inline constexpr std::array<std::optional<ConeEdge>, kPairCount> kConeEdges{{
-    ConeEdge{{1, 0, 0, 2}, {1, 0, 2, 0}, "L^2 >= R^2"},                // R L
-    std::nullopt,                                                      // R H
-    ConeEdge{{1, 0, 0, 2}, {1, 2, 4, 0}, "S^2 >= pi^2 R^4"},           // R S
-    std::nullopt,                                                      // R V
-    ConeEdge{{1, 0, 2, 0}, {1, 0, 0, 2}, "L^2 >= H^2"},                // L H
-    ConeEdge{{1, 2, 4, 0}, {1, 0, 0, 2}, "pi^2 L^4 >= S^2"},           // L S
-    std::nullopt,                                                      // H S
-    std::nullopt,                                                      // H V
-    ConeEdge{{4, 0, 6, 0}, {2187, 2, 0, 4}, "4 S^6 >= 2187 pi^2 V^4"}, // S V
-    ConeEdge{{4, 2, 6, 0}, {243, 0, 0, 2}, "4 pi^2 L^6 >= 243 V^2"},   // L V
+    ConeEdge{{1, 0, 0, 2}, {1, 0, 2, 0}},    // R L: L^2 >= R^2
+    std::nullopt,                            // R H
+    ConeEdge{{1, 0, 0, 2}, {1, 2, 4, 0}},    // R S: S^2 >= pi^2 R^4
+    std::nullopt,                            // R V
+    ConeEdge{{1, 0, 2, 0}, {1, 0, 0, 2}},    // L H: L^2 >= H^2
+    ConeEdge{{1, 2, 4, 0}, {1, 0, 0, 2}},    // L S: pi^2 L^4 >= S^2
+    std::nullopt,                            // H S
+    std::nullopt,                            // H V
+    ConeEdge{{4, 0, 6, 0}, {2187, 2, 0, 4}}, // S V: 4 S^6 >= 2187 pi^2 V^4
+    ConeEdge{{4, 2, 6, 0}, {243, 0, 0, 2}},  // L V: 4 pi^2 L^6 >= 243 V^2
 }};
 
 } // namespace velmora::bench

@@ -10,9 +10,6 @@
 #include <mpfr.h>
 
 #include <array>
-#include <cmath>
-#include <cstdlib>
-#include <limits>
 #include <string>
 
 namespace velmora::bench {
@@ -38,51 +35,15 @@ private:
 };
 
 // |computed − exact| in units of the last place of a double of the exact
-// value's size (2^(e − 53) for an exact value in [2^(e−1), 2^e)). `exact`
-// is not 0; an infinite or NaN result is infinitely far.
-inline double ulpsOff(double computed, mpfr_srcptr exact, mpfr_ptr scratch) {
-    if (!std::isfinite(computed))
-        return std::numeric_limits<double>::infinity();
-    mpfr_set_d(scratch, computed, kNearest);
-    mpfr_sub(scratch, scratch, exact, kNearest);
-    mpfr_mul_2si(scratch, scratch, std::numeric_limits<double>::digits - mpfr_get_exp(exact),
-                 kNearest);
-    return std::fabs(mpfr_get_d(scratch, kNearest));
-}
-
-// The value in fixed point with seven decimals, correctly rounded (to
-// nearest, ties to even): what the display should show.
-inline std::string sevenDecimals(mpfr_srcptr exact) {
-    char buffer[64];
-    mpfr_snprintf(buffer, sizeof buffer, "%.7RNf", exact);
-    return buffer;
-}
-
-// The same for the exact binary value of the double `value`.
-inline std::string sevenDecimals(double value, mpfr_ptr scratch) {
-    mpfr_set_d(scratch, value, kNearest);
-    return sevenDecimals(scratch);
-}
+// value's size (2^(e − 53) for an exact value in [2^(e−1), 2^e)). Where the
+// exact value is 0 (a cone of height or radius 0, on the edge), 0 for 0 and
+// infinite for anything else, as for an infinite or NaN result.
+double ulpsOff(double computed, mpfr_srcptr exact, mpfr_ptr scratch);
 
 // The value as the display shows it (for values >= 0 in the double range):
 // seven decimals, or where these hold more than 15 significant digits (from
-// 1e8 on) 15 significant digits, correctly rounded, and zeros after them.
-inline std::string fifteenDigits(mpfr_srcptr exact) {
-    const std::string fixed = sevenDecimals(exact);
-    if (fixed.find('.') <= 8)
-        return fixed;
-    char buffer[64];
-    mpfr_snprintf(buffer, sizeof buffer, "%.14RNe", exact); // d.dddddddddddddde+XX
-    const auto places = static_cast<std::size_t>(std::atoi(buffer + 17)) + 1;
-    std::string text = buffer[0] + std::string(buffer + 2, 14);
-    text.resize(places + 7, '0');
-    return text.insert(places, 1, '.');
-}
-
-inline std::string fifteenDigits(double value, mpfr_ptr scratch) {
-    mpfr_set_d(scratch, value, kNearest);
-    return fifteenDigits(scratch);
-}
+// 1e8 on) 15 significant digits and zeros after them, correctly rounded.
+std::string shownText(mpfr_srcptr exact);
 
 using ExactValues = std::array<MpReal, kQuantityCount>; // R, L, H, S, V by slot
 
@@ -107,27 +68,23 @@ public:
     // Fills `out` for pair `pair` (0..9) typed as `first` and `second`.
     void solve(int pair, const char* first, const char* second, ExactCone& out);
 
-    // The same, without condition numbers, for the doubles the texts parse
-    // to: the typing's rounding left out, what remains of an error is the solver's.
-    void solveParsed(int pair, double first, double second, ExactCone& out);
-
 private:
-    void solveGiven(int pair, ExactCone& out); // from first_ and second_
-    void conditions(int pair, ExactCone& out);
+    using Step = decltype(&mpfr_add);
+    // The cones of the typed values, the one of index `moved` stepped up or down
+    // by `step` (if any), without condition numbers; whether they exist.
+    bool cones(int pair, ExactCone& out, std::size_t moved = 0, Step step = nullptr);
     void addElasticities(const ExactValues& at, const ExactValues& moved, Conditions& sum);
-    double margin(int pair); // of first_ and second_
+    double margin(int pair); // of the given values
     void monomial(const Monomial& m, mpfr_ptr out);
     void radiusAndHeight(int pair, ExactValues& cone);
-    void twoRoots(mpfr_ptr larger, mpfr_ptr smaller); // of the cubic whose cos θ and m are t_, u_
-    void surfaceVolumeCones(ExactValues& larger, ExactValues& smaller);
-    void slantVolumeCones(ExactValues& larger, ExactValues& smaller);
-    void complete(int pair, ExactValues& cone);
+    void twoRoots(mpfr_ptr larger, mpfr_ptr smaller);
+    void twoCones(int pair, ExactValues& larger, ExactValues& smaller);
+    bool complete(int pair, ExactValues& cone);
 
-    MpReal pi_, truePi_, sqrt3_;
-    MpReal first_, second_; // the given values
-    MpReal typedFirst_, typedSecond_;
-    ExactCone moved_;          // the cone of a given value moved a little
-    MpReal t_, u_, w_, x_, y_; // scratch
+    MpReal pi_, twoThirdsPi_;
+    std::array<MpReal, 2> typed_, given_; // the values as typed, and as the formulas take them
+    ExactCone moved_;                     // the cone of a given value moved a little
+    MpReal t_, u_, w_, x_, y_;            // scratch
 };
 
 } // namespace velmora::bench

@@ -14,6 +14,8 @@
 namespace velmora::bench {
 namespace {
 
+constexpr double kSmallestTyped = 0.001;
+constexpr double kLargestTyped = 9999999;
 constexpr std::size_t kMaxTypedLength = 7;
 // "0.00137" and "1.23456" both fill seven characters with five decimals.
 constexpr int kMaxDecimals = 5;
@@ -24,18 +26,6 @@ using Dice = std::mt19937_64;
 
 double unit(Dice& dice) { // [0, 1)
     return static_cast<double>(dice() >> 11) * 0x1p-53;
-}
-
-int below(Dice& dice, int n) {
-    return static_cast<int>(dice() % static_cast<std::uint64_t>(n));
-}
-
-std::string withoutTrailingZeros(std::string text) {
-    if (text.find('.') != std::string::npos)
-        text.erase(text.find_last_not_of('0') + 1);
-    if (text.back() == '.')
-        text.pop_back();
-    return text;
 }
 
 // The text of at most seven characters and at most `significant` digits
@@ -52,7 +42,11 @@ std::optional<std::string> typedText(double value, int significant = 7) {
     std::string text;
     for (;; --decimals) {
         std::snprintf(buffer, sizeof buffer, "%.*f", decimals, rounded);
-        text = withoutTrailingZeros(buffer);
+        text = buffer;
+        if (decimals > 0) { // without trailing zeros, nor a point after them
+            text.erase(text.find_last_not_of('0') + 1);
+            text.erase(text.find_last_not_of('.') + 1);
+        }
         if (text.size() <= kMaxTypedLength || decimals == 0)
             break;
     }
@@ -67,7 +61,7 @@ std::string randomText(Dice& dice) {
     for (;;) {
         const double lo = std::log10(kSmallestTyped), hi = std::log10(kLargestTyped);
         const double value = std::pow(10.0, lo + unit(dice) * (hi - lo));
-        if (auto text = typedText(value, 1 + below(dice, 7)))
+        if (auto text = typedText(value, 1 + static_cast<int>(dice() % 7)))
             return *text;
     }
 }
@@ -91,14 +85,14 @@ TypedCase nearEdgeCase(const ConeEdge& edge, Dice& dice) {
         const std::string first = randomText(dice);
         const double onEdge = secondOnEdge(edge, std::stod(first));
         const double offset = std::pow(10.0, -7 * unit(dice));
-        const double second = onEdge * (below(dice, 2) ? 1 + offset : 1 - offset);
+        const double second = onEdge * (dice() % 2 ? 1 + offset : 1 - offset);
         if (auto text = typedText(second))
             return {first, *text};
     }
 }
 
-} // namespace
-
+// `count` texts spaced evenly in logarithm from 0.001 to 9999999, each with
+// as many digits as fit ("0.00137", "12.3456"); repeated texts dropped.
 std::vector<std::string> gridTexts(long long count) {
     std::vector<std::string> texts;
     const double lo = std::log10(kSmallestTyped), hi = std::log10(kLargestTyped);
@@ -110,6 +104,8 @@ std::vector<std::string> gridTexts(long long count) {
     }
     return texts;
 }
+
+} // namespace
 
 std::vector<TypedCase> sweepCases(int pair, const SweepSize& size) {
     const std::vector<std::string> grid = gridTexts(size.gridTexts);

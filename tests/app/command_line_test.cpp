@@ -73,7 +73,7 @@ INSTANTIATE_TEST_SUITE_P(
         CommandLineCase{"LongArgumentShortened",
                         "конус-конус-конус-конус-конус-конус-конус-конус-конус-конус", 2,
                         "„конус-конус-конус-конус-конус-конус-кону…“\n", true}),
-    RowName{});
+    rowName);
 
 // The options passed over before start as Qt's are Qt's: a QApplication
 // takes every one that Qt takes on every platform, each with its value, and

@@ -32,7 +32,7 @@ INSTANTIATE_TEST_SUITE_P(Environments, PlatformRequest,
                              PlatformCase{"WaylandAskedFor", "wayland", ":0", "wayland"},
                              PlatformCase{"XcbAskedFor", "xcb", "", "xcb"},
                              PlatformCase{"OffscreenAskedFor", "offscreen", ":0", "offscreen"}),
-                         RowName{});
+                         rowName);
 
 } // namespace
 } // namespace velmora::test

@@ -16,7 +16,7 @@
 namespace {
 
 using namespace velmora;
-using velmora::test::RowName;
+using velmora::test::rowName;
 using velmora::test::settingsOf;
 
 struct PowerOfTenCase {
@@ -48,7 +48,7 @@ INSTANTIATE_TEST_SUITE_P(Values, PowerOfTen, ::testing::Values(
     PowerOfTenCase{"negative_minus_sign", "minus_sign", -1.5e-9, "\u22121,5·10⁻⁹"},
     PowerOfTenCase{"zero", "bg_BG", 0.0, "0"},
     PowerOfTenCase{"infinity", "C", std::numeric_limits<double>::infinity(), "∞"}),
-    RowName{});
+    rowName);
 // clang-format on
 
 // Read back, a·10ⁿ is the value to fifteen significant digits, across the
@@ -100,7 +100,7 @@ INSTANTIATE_TEST_SUITE_P(Values, HiddenDigits, ::testing::Values(
     HiddenDigitsCase{"negative_tiny", -2e-9, true},
     HiddenDigitsCase{"zero", 0, false},
     HiddenDigitsCase{"not_a_number", std::numeric_limits<double>::quiet_NaN(), false}),
-    RowName{});
+    rowName);
 // clang-format on
 
 struct ShortFormCase {
@@ -124,7 +124,7 @@ INSTANTIATE_TEST_SUITE_P(Values, ShortForm, ::testing::Values(
     ShortFormCase{"group_separator_is_a_point", "de_DE", 1234567, "1.234.567"},
     ShortFormCase{"rounded_to_zero", "C", 1e-9, "0"},
     ShortFormCase{"negative_accounting", "accounting", -2.5, "(2.5)"}),
-    RowName{});
+    rowName);
 // clang-format on
 
 } // namespace

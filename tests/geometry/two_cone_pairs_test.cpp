@@ -159,23 +159,6 @@ INSTANTIATE_TEST_SUITE_P(BeyondTheDoubleRange, OneConeInRange,
                              OneShownCone{"L_V_flat_surface_too_large", 9, 1e200, 1e300,
                                           9.7720502380584035e49}));
 
-TEST(TwoCones, AtTheDoubleRootThereIsOneConeUpToRounding) {
-    // S V: H² = 2R²; L V: R² = 2H². Rounding may split the one cone in two
-    // that agree to half the digits, as the double root allows.
-    const int pairs[] = {kSurfaceVolume, kSlantVolume};
-    for (int pair : pairs) {
-        const Cone c =
-            pair == kSurfaceVolume ? Cone{2, 2 * std::sqrt(2.0L)} : Cone{2 * std::sqrt(2.0L), 2};
-        const auto [first, second] = givenOf(pair, c);
-        const auto cones = ConeSolver{}.solveAll(pair, first, second);
-        ASSERT_FALSE(cones.empty()) << pair;
-        for (const auto& cone : cones) {
-            EXPECT_NEAR(cone[Q::R], static_cast<double>(c.r), 1e-6) << pair;
-            EXPECT_NEAR(cone[Q::H], static_cast<double>(c.h), 1e-6) << pair;
-        }
-    }
-}
-
 // The largest volume that the first given value allows.
 struct LargestCase {
     int pair;

@@ -1,14 +1,12 @@
-"""The menu icons: vector drawings, and the PNGs rendered from them.
+"""The menu icons: the committed PNGs are the ones rendered from their drawings.
 
     icons_test.py SOURCE_DIR
 """
 
 import os
-import re
 import sys
 import tempfile
 import unittest
-import xml.etree.ElementTree as ElementTree
 
 from PIL import Image  # Debian's python3-pil
 
@@ -16,8 +14,6 @@ from packaging_files import APP_ID, ICON_FILES, ICON_SIZES, run
 
 
 class Icons(unittest.TestCase):
-    SVG = "{http://www.w3.org/2000/svg}"
-
     def test_committed_pngs_are_the_rendered_ones(self):
         committed = os.path.join(SOURCE, "packaging", "icons")
         with tempfile.TemporaryDirectory() as made:
@@ -39,25 +35,6 @@ class Icons(unittest.TestCase):
                     self.assertLessEqual(max(top, size - bottom), size // 5 + 1)
                     for corner in ((0, 0), (size - 1, 0), (0, size - 1), (size - 1, size - 1)):
                         self.assertEqual(ours.getpixel(corner)[3], 0, corner)
-
-    def test_drawings_are_shapes_not_pixels(self):
-        """Each drawing is a few dozen shapes with curves or a pixel outline,
-        not one rectangle per pixel."""
-        for drawing, view_box, shapes, curved in (("scalable", "0 0 128 128", (25, 60), True),
-                                                  ("small", "0 0 16 16", (10, 30), False)):
-            with self.subTest(drawing=drawing):
-                svg = ElementTree.parse(
-                    os.path.join(SOURCE, "packaging", "icons", drawing, APP_ID + ".svg")).getroot()
-                self.assertEqual(svg.tag, self.SVG + "svg")
-                self.assertEqual(svg.get("viewBox"), view_box)
-                kinds = [e.tag.removeprefix(self.SVG) for e in svg.iter()]
-                drawn = [k for k in kinds if k in ("path", "rect", "ellipse", "circle", "polygon")]
-                self.assertGreaterEqual(len(drawn), shapes[0])
-                self.assertLessEqual(len(drawn), shapes[1])
-                self.assertNotIn("image", kinds)
-                self.assertGreaterEqual(kinds.count("path"), 8)
-                paths = " ".join(e.get("d", "") for e in svg.iter(self.SVG + "path"))
-                self.assertEqual(bool(re.search(r"[CcQqAa]", paths)), curved)
 
 
 if __name__ == "__main__":

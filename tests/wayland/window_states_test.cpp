@@ -92,7 +92,7 @@ INSTANTIATE_TEST_SUITE_P(
                          w.windowHandle()->setWindowStates(Qt::WindowMaximized |
                                                            Qt::WindowFullScreen);
                      }}),
-    RowName{});
+    rowName);
 
 // Real pointer clicks on Qt's title bar, where weston shows the window on an
 // X display (its X11 backend) that xdotool drives. The compositor's output is
@@ -145,7 +145,7 @@ INSTANTIATE_TEST_SUITE_P(Clicks, TitleBarClicks,
                                            TitleBarClick{"DoubleClickOnTheCaption",
                                                          "click --repeat 2 --delay 100 1", 200,
                                                          false}),
-                         RowName{});
+                         rowName);
 
 } // namespace
 } // namespace velmora::test

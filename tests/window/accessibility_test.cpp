@@ -1,6 +1,7 @@
 // What a screen reader learns of the window through Qt's accessibility.
+#include "accessible_texts.h"
+#include "qt_text.h"
 #include "regional_settings.h"
-#include "table_rows.h"
 #include "user_actions.h"
 #include "window_test_support.h"
 
@@ -11,57 +12,57 @@
 
 #include <velmora/value_text.h>
 
-#include <algorithm>
 #include <cmath>
 #include <string>
 
 namespace velmora::test {
 namespace {
 
-struct AccessibleCase {
-    const char* control; // its object name
-    QAccessible::Role role;
-    const char* name;
-    int entry = -1; // a list entry's row: the row's own interface
-};
-
-class AccessibleControls : public WindowTest,
-                           public ::testing::WithParamInterface<AccessibleCase> {};
-
-TEST_P(AccessibleControls, HaveABulgarianNameDescriptionAndRole) {
-    const AccessibleCase& c = GetParam();
-    QWidget* widget = member(*window, c.control);
-    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(widget);
-    ASSERT_NE(a, nullptr);
-    if (c.entry >= 0) {
-        a = a->child(c.entry);
-        ASSERT_NE(a, nullptr);
+// The role a screen reader is told for each kind of control.
+QAccessible::Role roleOf(layout::ControlName name) {
+    using enum layout::ControlName;
+    switch (name) {
+    case List1:
+        return QAccessible::List;
+    case Check1:
+        return QAccessible::CheckBox;
+    case Picture1:
+        return QAccessible::Graphic;
+    case Command1:
+        return QAccessible::Button;
+    default: // Text1, Text2
+        return QAccessible::EditableText;
     }
-    EXPECT_EQ(a->text(QAccessible::Name), QString::fromUtf8(c.name));
-    const QString description = a->text(QAccessible::Description);
-    EXPECT_FALSE(description.isEmpty());
-    EXPECT_TRUE(std::any_of(description.begin(), description.end(), [](QChar ch) {
-        return ch.script() == QChar::Script_Cyrillic;
-    })) << description.toStdString();
-    EXPECT_EQ(a->role(), c.role);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    FocusStops, AccessibleControls,
-    ::testing::Values(
-        AccessibleCase{"Text1(0)", QAccessible::EditableText, "Задание"},
-        AccessibleCase{"Text2(0)", QAccessible::EditableText, "R - радиус на основата"},
-        AccessibleCase{"Text2(1)", QAccessible::EditableText, "L - образувателна"},
-        AccessibleCase{"Text2(2)", QAccessible::EditableText, "H - височина"},
-        AccessibleCase{"Text2(3)", QAccessible::EditableText, "S - околна повърхнина"},
-        AccessibleCase{"Text2(4)", QAccessible::EditableText, "V - обем"},
-        AccessibleCase{"List1(0)", QAccessible::List, "Дадени величини"},
-        AccessibleCase{"Command1(0)", QAccessible::Button, "Изчисли"},
-        AccessibleCase{"Command1(1)", QAccessible::Button, "Изчисти"},
-        AccessibleCase{"Picture1", QAccessible::Graphic, "Чертеж на конус"},
-        AccessibleCase{"Check1(0)", QAccessible::CheckBox, "R е дадена"},
-        AccessibleCase{"List1(0)", QAccessible::ListItem, "Дадени R и L", 0},
-        AccessibleCase{"List1(0)", QAccessible::ListItem, "Дадени L и V", 9}));
+// Each control of the table says its row's name and description, with its kind's role.
+TEST_F(WindowTest, ControlsSayTheTextsOfTheirTableRows) {
+    for (const accessibility::AccessibleText& row : accessibility::kAccessibleTexts) {
+        const std::string id = layout::controlId(row.name, row.index);
+        SCOPED_TRACE(id);
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(member(*window, id));
+        ASSERT_NE(a, nullptr);
+        EXPECT_EQ(a->text(QAccessible::Name), toQString(row.accessibleName));
+        EXPECT_EQ(a->text(QAccessible::Description), toQString(row.description));
+        EXPECT_EQ(a->role(), roleOf(row.name));
+    }
+}
+
+// Each list entry says its row's name and description.
+TEST_F(WindowTest, ListEntriesSayTheTextsOfTheirTableRows) {
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(window->List1[0]);
+    ASSERT_NE(list, nullptr);
+    for (std::size_t i = 0; i < accessibility::kEntryTexts.size(); ++i) {
+        SCOPED_TRACE(i);
+        QAccessibleInterface* a = list->child(static_cast<int>(i));
+        ASSERT_NE(a, nullptr);
+        EXPECT_EQ(a->text(QAccessible::Name),
+                  toQString(accessibility::kEntryTexts[i].accessibleName));
+        EXPECT_EQ(a->text(QAccessible::Description),
+                  toQString(accessibility::kEntryTexts[i].description));
+        EXPECT_EQ(a->role(), QAccessible::ListItem);
+    }
+}
 
 // The window is a frame named by its caption (see the caption table); the
 // saying it never shows is no part of its accessible tree.

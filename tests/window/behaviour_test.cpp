@@ -102,17 +102,6 @@ TEST_P(ChoosingEntries, MouseClickAppliesTheCombinationAndEmptiesTheFields) {
     EXPECT_EQ(user().fieldTexts(), (GetParam() == 0 ? FieldTexts{"3", "5"} : kEmpty));
 }
 
-TEST_P(ChoosingEntries, ArrowKeysApplyEachCombinationOnTheWay) {
-    for (int entry = 1; entry <= GetParam(); ++entry) {
-        user().pressInList(Qt::Key_Down);
-        expectCombination(entry);
-    }
-    for (int entry = GetParam() - 1; entry >= 0; --entry) {
-        user().pressInList(Qt::Key_Up);
-        expectCombination(entry);
-    }
-}
-
 TEST_P(ChoosingEntries, SelectionByTheProgramAppliesItAtOnce) {
     window->List1[0]->setCurrentRow(GetParam());
     expectCombination(GetParam());
@@ -120,6 +109,18 @@ TEST_P(ChoosingEntries, SelectionByTheProgramAppliesItAtOnce) {
 
 INSTANTIATE_TEST_SUITE_P(AllEntries, ChoosingEntries,
                          ::testing::Range(0, static_cast<int>(kListedPairs.size())));
+
+TEST_F(BehaviourTest, ArrowKeysApplyEachCombinationOnTheWayToTheLastAndBack) {
+    const int last = static_cast<int>(kListedPairs.size()) - 1;
+    for (int entry = 1; entry <= last; ++entry) {
+        user().pressInList(Qt::Key_Down);
+        expectCombination(entry);
+    }
+    for (int entry = last - 1; entry >= 0; --entry) {
+        user().pressInList(Qt::Key_Up);
+        expectCombination(entry);
+    }
+}
 
 TEST_F(BehaviourTest, TheEntryInForceStaysMarkedAfterACtrlClick) {
     QListWidget* list = window->List1[0];
@@ -204,7 +205,7 @@ INSTANTIATE_TEST_SUITE_P(KnownCones, Calculating, ::testing::Values(
     CalculationCase{"LV_V_at_its_largest", plainSettings, 9, "1.43", "1.17865",
                     {"1.1675901", "1.4300000", "0.8256109", "5.2453723", "1.1786500"}, "",
                     Choose::Down}),
-    RowName{});
+    rowName);
 // clang-format on
 
 TEST_F(BehaviourTest, AResultTooLongForItsFieldIsItsTooltip) {
@@ -254,7 +255,7 @@ INSTANTIATE_TEST_SUITE_P(NotAboveZero, RefusedInputs,
                                            RefusedInput{"minus_one", "-1"},
                                            RefusedInput{"letters", "abc"},
                                            RefusedInput{"negative_tiny", "-1e-400"}),
-                         RowName{});
+                         rowName);
 
 struct NoConeCase {
     const char* name;
@@ -309,7 +310,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Both cones exist, but the surface of each leaves the double range.
         NoConeCase{"LV_cones_beyond_the_double_range", 9, "1e308", "1.7e308",
                    "твърде големи или твърде малки", Choose::Down}),
-    RowName{});
+    rowName);
 
 TEST_F(BehaviourTest, FailingConeAfterAResultKeepsTheOldResultsBesideTheNewValues) {
     user().typeInto(0, QStringLiteral("3"));
@@ -528,7 +529,7 @@ INSTANTIATE_TEST_SUITE_P(Fields, Editing, ::testing::Values(
     EditCase{"C_keypad_decimal_types_a_point", false, 0,
              [](Velmora&, ValueField* f) { keys(f, {Qt::Key_2, Qt::KeypadModifier | Qt::Key_Comma, Qt::Key_5}); },
              "2.5"}),
-    RowName{});
+    rowName);
 // clang-format on
 
 } // namespace

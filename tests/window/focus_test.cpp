@@ -92,7 +92,7 @@ INSTANTIATE_TEST_SUITE_P(
         KeyPress{"ReturnInLockedH", 3, Qt::Key_Return, Qt::NoModifier, 0, 0},
         KeyPress{"ReturnInList", 6, Qt::Key_Return, Qt::NoModifier, 0, 0},
         KeyPress{"ReturnOnPicture", 9, Qt::Key_Return, Qt::NoModifier, 0, 0}),
-    RowName{});
+    rowName);
 
 // Every Tab stop shows that it has the focus: a caret in a value field,
 // locked or not, a focus rectangle on the buttons, the list and the
@@ -131,15 +131,6 @@ TEST_F(WindowTest, AssignmentTextCanBeSelectedAndCopiedWithTheKeyboard) {
     QTest::keyClick(text, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(text, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->text(), text->toPlainText());
-}
-
-TEST_F(WindowTest, AssignmentTextCanBeSelectedWithTheMouse) {
-    showActive();
-    QPlainTextEdit* text = window->Text1[0];
-    QWidget* viewport = text->viewport();
-    QTest::mouseDClick(viewport, Qt::LeftButton, Qt::NoModifier, QPoint(12, 10));
-    EXPECT_TRUE(text->textCursor().hasSelection());
-    EXPECT_FALSE(text->textCursor().selectedText().isEmpty());
 }
 
 } // namespace

@@ -1,8 +1,8 @@
 // The window's size and where it opens on the screen.
 #include "window_test_support.h"
 
-#include "window_placement.h"
 #include "table_rows.h"
+#include "window_placement.h"
 
 #include <QRect>
 #include <QScreen>
@@ -64,7 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
         FramePlacement{"WiderThanTheScreen", QRect(0, 0, 400, 700), QSize(489, 451),
                        QPoint(0, 124)},
         FramePlacement{"SecondScreen", QRect(1024, 0, 533, 400), QSize(489, 451), QPoint(1046, 0)}),
-    RowName{});
+    rowName);
 
 TEST_F(WindowTest, KeepsAPlaceGivenBeforeItIsShown) {
     window->move(10, 20);

@@ -131,7 +131,7 @@ INSTANTIATE_TEST_SUITE_P(
         EnvironmentCase{"PosixAll", "POSIX", "bg_BG.UTF-8", "", "1234.5000000"},
         EnvironmentCase{"CUtf8Numeric", "", "C.UTF-8", "de_DE.UTF-8", "1234.5000000"},
         EnvironmentCase{"ModifierIgnored", "", "de_DE.UTF-8@euro", "", "1.234,5000000"}),
-    RowName{});
+    rowName);
 
 } // namespace
 } // namespace velmora::test

@@ -100,10 +100,10 @@ TEST_F(RenderingTest, ButtonsKeepTheirFaceWithTheFocusAndWhilePressed) {
     window->Command1[1]->setDown(false);
 }
 
-TEST_F(RenderingTest, PictureIsWhiteInsideItsBorder) {
+// The figure's position (below) shows the border's width, not that it is drawn sunken.
+TEST_F(RenderingTest, PictureHasASunkenBorder) {
     const QImage image = render();
-    // Picture1 is at (312, 40) with a 2 px border, sunken: darker at the top left than the white
-    // inside.
+    // Picture1 is at (312, 40) with a 2 px sunken border: dark at the top left.
     EXPECT_LT(qGray(image.pixel(312, 40)), 200);
     EXPECT_LT(qGray(image.pixel(313, 41)), 200);
 }
@@ -223,7 +223,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TextRegion{"calculate", QRect(30, 195, 60, 18), kGreen},
                       TextRegion{"clear", QRect(160, 195, 60, 18), kRed},
                       TextRegion{"assignment", QRect(20, 240, 400, 60), kWhite}),
-    RowName{});
+    rowName);
 
 } // namespace
 } // namespace velmora::test

@@ -1,5 +1,6 @@
 // The texts of the window: the controls' captions, the two texts it holds, and Qt's own texts.
 #include "application_setup.h"
+#include "layout_table.h"
 #include "qt_text.h"
 #include "table_rows.h"
 #include "user_actions.h"
@@ -8,15 +9,12 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QGroupBox>
-#include <QLabel>
 #include <QListWidget>
 #include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
@@ -28,46 +26,22 @@
 namespace velmora::test {
 namespace {
 
-// The captions as the controls show them (the end-to-end tests read the
-// title bar as the window manager shows it).
-struct CaptionRow {
-    const char* name;
-    QString (*shown)(const Velmora& window);
-    const char* expected;
-};
-
-class Captions : public WindowTest, public ::testing::WithParamInterface<CaptionRow> {};
-
-TEST_P(Captions, ReadCharacterForCharacter) {
-    EXPECT_EQ(GetParam().shown(*window), QString::fromUtf8(GetParam().expected));
+// Each captioned control shows the caption of its row of the layout table,
+// and the list the labels of the combinations, character for character.
+TEST_F(WindowTest, ControlsShowTheCaptionsOfTheirTableRows) {
+    for (const layout::ControlLayout& c : layout::kControls) {
+        if (c.content != layout::Content::Caption)
+            continue;
+        const QWidget* widget = member(*window, layout::controlId(c.name, c.index));
+        SCOPED_TRACE(describe(widget));
+        const char* caption = qobject_cast<const QGroupBox*>(widget) ? "title" : "text";
+        EXPECT_EQ(widget->property(caption).toString(), toQString(c.caption));
+    }
+    ASSERT_EQ(window->List1[0]->count(), static_cast<int>(kListedPairs.size()));
+    for (std::size_t i = 0; i < kListedPairs.size(); ++i)
+        EXPECT_EQ(window->List1[0]->item(static_cast<int>(i))->text(),
+                  toQString(kListedPairs[i].label));
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Window, Captions,
-    ::testing::Values(
-        CaptionRow{"TitleStrip", [](const Velmora& w) { return w.Label1[0]->text(); },
-                   "Математика - конус, радиус, височина, повърхнина, обем "},
-        CaptionRow{"ListHeading", [](const Velmora& w) { return w.Label1[1]->text(); }, "Дадени:"},
-        CaptionRow{"Frame", [](const Velmora& w) { return w.Frame1->title(); }, "Размери"},
-        CaptionRow{"Calculate", [](const Velmora& w) { return w.Command1[0]->text(); }, "Изчисли"},
-        CaptionRow{"Clear", [](const Velmora& w) { return w.Command1[1]->text(); }, "Изчисти"},
-        CaptionRow{"Markers",
-                   [](const Velmora& w) {
-                       QStringList captions;
-                       for (const QCheckBox* marker : w.Check1)
-                           captions += marker->text();
-                       return captions.join(QLatin1Char(' '));
-                   },
-                   "R L H S V"},
-        CaptionRow{"ListEntries",
-                   [](const Velmora& w) {
-                       QStringList entries;
-                       for (int i = 0; i < w.List1[0]->count(); ++i)
-                           entries += w.List1[0]->item(i)->text();
-                       return entries.join(QLatin1Char('|'));
-                   },
-                   "R L|R H|R S|R V|L H|L S|H S|H V|S V|L V"}),
-    RowName{});
 
 // The assignment and the hidden saying, as their text boxes hold them: each
 // CR LF of the program's text is one line break, and nothing is lost.
@@ -88,7 +62,7 @@ TEST_P(HeldTexts, ReadWholeWithOneBreakForEachCrLf) {
 INSTANTIATE_TEST_SUITE_P(Window, HeldTexts,
                          ::testing::Values(HeldText{"Assignment", 0, texts::kAssignmentText},
                                            HeldText{"Saying", 1, texts::kSaying}),
-                         RowName{});
+                         rowName);
 
 // Qt's own texts are Bulgarian like the window, whatever the user's locale:
 // the context menus of the value fields and of the assignment, and the
@@ -169,7 +143,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(QtText{"Bulgarian_AssignmentCopy", "bg_BG", "Text1", 0, "&Копиране"},
                       QtText{"German_FieldUndo", "de_DE", "Text2", 0, "&Отмяна"},
                       QtText{"Arabic_MessageBoxOk", "ar_EG", "message box", 0, "Добре"}),
-    RowName{});
+    rowName);
 
 } // namespace
 } // namespace velmora::test
