@@ -23,57 +23,24 @@ constexpr std::int64_t kMax = INT64_MAX, kMin = INT64_MIN, kTen = 10'000'000'000
 constexpr Parts kPiPart{1, 1, 1, 1};
 constexpr std::optional<Parts> kNone;
 
-// ExactValue::make: reduced, or nothing beyond the limits.
-struct MakeCase {
-    const char* name;
-    Parts given;
-    std::optional<Parts> reduced; // as parts already in lowest terms
-};
-
-class Make : public ::testing::TestWithParam<MakeCase> {};
-
-TEST_P(Make, ReducesOrRefuses) {
-    const MakeCase& c = GetParam();
-    const Parts& g = c.given;
-    const std::optional<ExactValue> v =
-        ExactValue::make(g.numerator, g.denominator, g.radicand, g.pi);
-    test::expectParts(v, c.reduced);
-}
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Rows, Make, ::testing::Values(
-    MakeCase{"squares_leave_the_root", {6, 4, 12}, Parts{3, 1, 3}},
-    MakeCase{"sign_goes_to_the_numerator", {3, -6, 1, -1}, Parts{-1, 2, 1, -1}},
-    MakeCase{"zero_radicand_is_zero", {5, 7, 0, 3}, Parts{0, 1, 1, 0}},
-    MakeCase{"ten_digits", {kTen - 1, kTen - 2}, Parts{kTen - 1, kTen - 2}},
-    MakeCase{"eleven_digits", {kTen}, kNone},
-    MakeCase{"eleven_digits_reduced_to_ten", {2 * kTen, 4}, Parts{kTen / 2, 1}},
-    MakeCase{"int64_extremes_cancel", {kMin, kMin}, Parts{1, 1}},
-    MakeCase{"int64_max", {kMax, 1}, kNone},
-    MakeCase{"int64_min_denominator", {1, kMin}, kNone},
-    MakeCase{"ten_digit_radicand_with_a_square", {1, 1, kTen - 1}, Parts{3, 1, 1'111'111'111}},
-    MakeCase{"eleven_digit_radicand", {1, 1, kTen}, kNone},
-    MakeCase{"zero_denominator", {1, 0}, kNone},
-    MakeCase{"negative_radicand", {1, 1, -2}, kNone},
-    MakeCase{"ninth_power_of_pi", {1, 1, 1, -9}, Parts{1, 1, 1, -9}},
-    MakeCase{"tenth_power_of_pi", {1, 1, 1, 10}, kNone}),
-    RowName{});
-// clang-format on
-
-// The arithmetic, on values made from parts.
-enum class Op { Multiply, Divide, Add, Subtract, Power, Root };
+// ExactValue::make and the arithmetic on values made by it.
+enum class Op { Make, Multiply, Divide, Add, Subtract, Power, Root };
 
 struct ArithmeticCase {
     const char* name;
     Op op;
     Parts a;
-    Parts b; // the second operand; for Power its numerator is the exponent
-    std::optional<Parts> result;
+    Parts b;                     // the second operand; for Power its numerator is the exponent
+    std::optional<Parts> result; // in lowest terms
 };
 
 std::optional<ExactValue> apply(const ArithmeticCase& c) {
+    if (c.op == Op::Make)
+        return ExactValue::make(c.a.numerator, c.a.denominator, c.a.radicand, c.a.pi);
     const ExactValue a = exact(c.a);
     switch (c.op) {
+    case Op::Make:
+        break;
     case Op::Multiply:
         return multiply(a, exact(c.b));
     case Op::Divide:
@@ -99,30 +66,37 @@ TEST_P(Arithmetic, IsExactOrHasNoForm) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Rows, Arithmetic, ::testing::Values(
+    ArithmeticCase{"squares_leave_the_root", Op::Make, {6, 4, 12}, {}, Parts{3, 1, 3}},
+    ArithmeticCase{"sign_goes_to_the_numerator", Op::Make, {3, -6, 1, -1}, {}, Parts{-1, 2, 1, -1}},
+    ArithmeticCase{"zero_radicand_is_zero", Op::Make, {5, 7, 0, 3}, {}, Parts{0}},
+    ArithmeticCase{"zero_denominator", Op::Make, {1, 0}, {}, kNone},
+    ArithmeticCase{"ten_digits", Op::Make, {kTen - 1, kTen - 2}, {}, Parts{kTen - 1, kTen - 2}},
+    ArithmeticCase{"eleven_digits", Op::Make, {kTen}, {}, kNone},
+    ArithmeticCase{"eleven_digits_reduced_to_ten", Op::Make, {2 * kTen, 4}, {}, Parts{kTen / 2}},
+    ArithmeticCase{"int64_extremes_cancel", Op::Make, {kMin, kMin}, {}, Parts{1}},
+    ArithmeticCase{"int64_max", Op::Make, {kMax}, {}, kNone},
+    ArithmeticCase{"int64_min_denominator", Op::Make, {1, kMin}, {}, kNone},
+    ArithmeticCase{"ten_digit_radicand_with_a_square", Op::Make, {1, 1, kTen - 1}, {}, Parts{3, 1, 1'111'111'111}},
+    ArithmeticCase{"eleven_digit_radicand", Op::Make, {1, 1, kTen}, {}, kNone},
+    ArithmeticCase{"negative_radicand", Op::Make, {1, 1, -2}, {}, kNone},
+    ArithmeticCase{"ninth_power_of_pi", Op::Make, {1, 1, 1, -9}, {}, Parts{1, 1, 1, -9}},
+    ArithmeticCase{"tenth_power_of_pi", Op::Make, {1, 1, 1, 10}, {}, kNone},
     ArithmeticCase{"roots_multiply", Op::Multiply, {1, 1, 6}, {1, 1, 3}, Parts{3, 1, 2}},
     ArithmeticCase{"pi_cancels", Op::Multiply, {15, 1, 1, -1}, kPiPart, Parts{15}},
-    ArithmeticCase{"zero_times_a_root", Op::Multiply, {0}, {7, 1, 2}, Parts{0}},
-    ArithmeticCase{"ten_digits_product", Op::Multiply, {99'999}, {100'001}, Parts{kTen - 1}},
-    ArithmeticCase{"eleven_digits_product", Op::Multiply, {100'000}, {100'000}, kNone},
     ArithmeticCase{"product_past_int64", Op::Multiply, {kTen - 1}, {kTen - 1}, kNone},
     ArithmeticCase{"past_int64_then_cancels", Op::Multiply, {kTen - 1, kTen - 2}, {kTen - 2, kTen - 1}, Parts{1}},
     ArithmeticCase{"radicand_product_eleven_digits", Op::Multiply, {1, 1, 100'003}, {1, 1, 100'019}, kNone},
     ArithmeticCase{"radicand_product_ten_digits", Op::Multiply, {1, 1, 99'991}, {1, 1, 100'003}, Parts{1, 1, 9'999'399'973}},
     ArithmeticCase{"pi_power_past_nine", Op::Multiply, {1, 1, 1, 5}, {1, 1, 1, 5}, kNone},
-    ArithmeticCase{"roots_divide", Op::Divide, {1, 1, 6}, {1, 1, 3}, Parts{1, 1, 2}},
     ArithmeticCase{"root_to_the_numerator", Op::Divide, {1}, {1, 1, 2}, Parts{1, 2, 2}},
-    ArithmeticCase{"by_pi_squared", Op::Divide, {4, 1, 1, 2}, {1, 1, 1, 2}, Parts{4}},
     ArithmeticCase{"by_zero", Op::Divide, {1}, {0}, kNone},
     ArithmeticCase{"by_a_tiny_fraction", Op::Divide, {kTen - 1}, {1, kTen - 1}, kNone},
     ArithmeticCase{"like_terms", Op::Add, {2, 1, 1, 1}, {1, 3, 1, 1}, Parts{7, 3, 1, 1}},
     ArithmeticCase{"zero_is_like_a_root", Op::Add, {0}, {1, 1, 2}, Parts{1, 1, 2}},
     ArithmeticCase{"halves_carry_to_eleven_digits", Op::Add, {kTen - 1, 2}, {1, 2}, Parts{kTen / 2}},
     ArithmeticCase{"denominators_past_ten_digits", Op::Add, {1, kTen - 1}, {1, kTen - 2}, kNone},
-    ArithmeticCase{"unlike_roots", Op::Add, {1}, {1, 1, 2}, kNone},
     ArithmeticCase{"unlike_pi_powers", Op::Add, kPiPart, {1, 1, 1, 2}, kNone},
     ArithmeticCase{"difference_to_zero", Op::Subtract, {1, 1, 2}, {1, 1, 2}, Parts{0}},
-    ArithmeticCase{"difference_of_squares", Op::Subtract, {25}, {9}, Parts{16}},
-    ArithmeticCase{"root_squared", Op::Power, {3, 1, 2}, {2}, Parts{18}},
     ArithmeticCase{"root_cubed", Op::Power, {1, 1, 2}, {3}, Parts{2, 1, 2}},
     ArithmeticCase{"fourth_power", Op::Power, {1, 2, 1, 1}, {4}, Parts{1, 16, 1, 4}},
     ArithmeticCase{"negative_power", Op::Power, {2, 1, 1, 1}, {-2}, Parts{1, 4, 1, -2}},
@@ -131,12 +105,9 @@ INSTANTIATE_TEST_SUITE_P(Rows, Arithmetic, ::testing::Values(
     ArithmeticCase{"one_to_int_max", Op::Power, {1}, {INT_MAX}, Parts{1}},
     ArithmeticCase{"minus_one_to_int_min", Op::Power, {-1}, {INT_MIN}, Parts{1}},
     ArithmeticCase{"zero_to_minus_one", Op::Power, {0}, {-1}, kNone},
-    ArithmeticCase{"root_of_a_square", Op::Root, {16}, {}, Parts{4}},
     ArithmeticCase{"root_of_a_fraction_with_pi", Op::Root, {9, 8, 1, 2}, {}, Parts{3, 4, 2, 1}},
     ArithmeticCase{"root_of_a_tenth", Op::Root, {1, 10}, {}, Parts{1, 10, 10}},
     ArithmeticCase{"root_of_a_ten_digit_square", Op::Root, {9'999'800'001}, {}, Parts{99'999}},
-    ArithmeticCase{"root_of_zero", Op::Root, {0}, {}, Parts{0}},
-    ArithmeticCase{"fourth_root", Op::Root, {1, 1, 2}, {}, kNone},
     ArithmeticCase{"odd_power_of_pi", Op::Root, {4, 1, 1, 1}, {}, kNone},
     ArithmeticCase{"negative", Op::Root, {-4}, {}, kNone}),
     RowName{});
@@ -161,7 +132,6 @@ INSTANTIATE_TEST_SUITE_P(Rows, Decimal, ::testing::Values(
     DecimalCase{"a_tenth", {"0", "1", 0}, Parts{1, 10}},
     DecimalCase{"trailing_zeros", {"3", "0000000", 0}, Parts{3}},
     DecimalCase{"no_integer_digits", {"", "5", 0}, Parts{1, 2}},
-    DecimalCase{"exponent", {"1", "", 3}, Parts{1000}},
     DecimalCase{"negative_exponent", {"25", "", -3}, Parts{1, 40}},
     DecimalCase{"zero", {"000", "00", 7}, Parts{0}},
     DecimalCase{"eleven_digits_reduced", {"1234567890", "5", 0}, Parts{2'469'135'781, 2}},
@@ -202,21 +172,18 @@ INSTANTIATE_TEST_SUITE_P(Rows, Typed, ::testing::Values(
     TypedCase{"sixty_pi", {DecimalDigits{"60", "", 0}, {}, {}, true}, kExact, Parts{60, 1, 1, 1}},
     TypedCase{"decimal_pi", {DecimalDigits{"2", "5", 0}, {}, {}, true}, kExact, Parts{5, 2, 1, 1}},
     TypedCase{"pi", {{}, {}, {}, true}, kExact, kPiPart},
-    TypedCase{"root", {{}, {}, kTwo, false}, kExact, Parts{1, 1, 2}},
     TypedCase{"number_root", {kThree, {}, kTwo, false}, kExact, Parts{3, 1, 2}},
     TypedCase{"root_of_a_decimal", {{}, {}, DecimalDigits{"2", "5", 0}, false}, kExact, Parts{1, 2, 10}},
-    TypedCase{"fraction", {kThree, DecimalDigits{"4", "", 0}, {}, false}, kExact, Parts{3, 4}},
     TypedCase{"fraction_pi", {kTwo, kThree, {}, true}, kExact, Parts{2, 3, 1, 1}},
     TypedCase{"fraction_root_pi", {kOne, kThree, kTwo, true}, kExact, Parts{1, 3, 2, 1}},
-    TypedCase{"root_of_a_square", {kTwo, {}, DecimalDigits{"16", "", 0}, false}, kExact, Parts{8}},
     TypedCase{"eleven_digits", {DecimalDigits{"12345678901", "", 0}, {}, {}, true}, kNoForm, kNone},
     TypedCase{"beyond_doubles", {DecimalDigits{"1", "", 400}, {}, {}, true}, kNoForm, kNone},
     TypedCase{"eleven_digit_radicand", {{}, {}, DecimalDigits{"12345678901", "", 0}, false}, kNoForm, kNone},
     TypedCase{"quotient_past_ten_digits", {DecimalDigits{"99999", "", 0}, DecimalDigits{"0", "000001", 0}, {}, false}, kNoForm, kNone},
+    TypedCase{"root_of_zero", {kThree, {}, DecimalDigits{"0", "000", 0}, false}, kRefused, kNone},
     TypedCase{"over_zero", {kOne, kZero, {}, false}, kRefused, kNone},
     TypedCase{"long_over_zero", {DecimalDigits{"1", "", 400}, kZero, {}, false}, kRefused, kNone},
     TypedCase{"zero_pi", {kZero, {}, {}, true}, kRefused, kNone},
-    TypedCase{"root_of_zero", {kThree, {}, DecimalDigits{"0", "000", 0}, false}, kRefused, kNone},
     TypedCase{"no_part", {{}, {}, {}, false}, kRefused, kNone},
     TypedCase{"denominator_alone", {{}, kThree, {}, true}, kRefused, kNone},
     TypedCase{"a_sign", {DecimalDigits{"-2", "", 0}, {}, {}, true}, kRefused, kNone}),
