@@ -19,7 +19,7 @@ namespace {
 using namespace velmora;
 using velmora::test::exact;
 using velmora::test::Parts;
-using velmora::test::RowName;
+using velmora::test::rowName;
 
 // Every formula that the worked solution computes a quantity with.
 constexpr std::string_view kSolutionFormulas[] = {
@@ -147,7 +147,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, Formula, ::testing::Values(
     FormulaCase{"fourth_root", "√(3·{V}/(π·{H}))", {{'H', Parts{1}}, {'V', Parts{1, 1, 2, 1}}}, nullptr, "3√2"},
     FormulaCase{"cubic_root_given", "√({S}·{y}/π)", {{'S', kPiTimes(15)}, {'y', kNoForm}}, nullptr, nullptr},
     FormulaCase{"not_a_formula", "√({L}² − {R}²", {{'R', Parts{3}}, {'L', Parts{5}}}, nullptr, nullptr}),
-    RowName{});
+    rowName);
 // clang-format on
 
 } // namespace

@@ -11,7 +11,7 @@ namespace {
 using namespace velmora;
 using velmora::test::exact;
 using velmora::test::Parts;
-using velmora::test::RowName;
+using velmora::test::rowName;
 using velmora::test::settingsOf;
 
 struct TextCase {
@@ -53,7 +53,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, Text, ::testing::Values(
     TextCase{"ungrouped_radicand", "C", {1, 1, 12'345}, "√12345"},
     TextCase{"negative", "C", {-1, 3, 1, 1}, "-π/3"},
     TextCase{"negative_accounting", "accounting", {-1, 3, 1, 1}, "(π/3)"}),
-    RowName{});
+    rowName);
 // clang-format on
 
 } // namespace

@@ -17,7 +17,7 @@ namespace {
 using namespace velmora;
 using velmora::test::exact;
 using velmora::test::Parts;
-using velmora::test::RowName;
+using velmora::test::rowName;
 
 constexpr std::int64_t kMax = INT64_MAX, kMin = INT64_MIN, kTen = 10'000'000'000;
 constexpr Parts kPiPart{1, 1, 1, 1};
@@ -110,7 +110,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, Arithmetic, ::testing::Values(
     ArithmeticCase{"root_of_a_ten_digit_square", Op::Root, {9'999'800'001}, {}, Parts{99'999}},
     ArithmeticCase{"odd_power_of_pi", Op::Root, {4, 1, 1, 1}, {}, kNone},
     ArithmeticCase{"negative", Op::Root, {-4}, {}, kNone}),
-    RowName{});
+    rowName);
 // clang-format on
 
 // A decimal's digits, exactly: never through a double.
@@ -143,7 +143,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, Decimal, ::testing::Values(
     DecimalCase{"forty_digits", {"1234567890123456789012345678901234567890", "", -39}, kNone},
     DecimalCase{"no_digits", {"", "", 0}, kNone},
     DecimalCase{"not_digits", {"1", "5e", 0}, kNone}),
-    RowName{});
+    rowName);
 // clang-format on
 
 // The typed forms and their refusals.
@@ -187,7 +187,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, Typed, ::testing::Values(
     TypedCase{"no_part", {{}, {}, {}, false}, kRefused, kNone},
     TypedCase{"denominator_alone", {{}, kThree, {}, true}, kRefused, kNone},
     TypedCase{"a_sign", {DecimalDigits{"-2", "", 0}, {}, {}, true}, kRefused, kNone}),
-    RowName{});
+    rowName);
 // clang-format on
 
 // The double of an exact value is the same quantity computed in doubles,
