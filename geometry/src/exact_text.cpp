@@ -41,16 +41,25 @@ std::string exactText(const ExactValue& value, const NumberSettings& settings) {
         text = integerText(numerator, settings);
     if (root)
         text += rootText(value.radicand(), settings);
-    if (pi > 0)
-        text += (root ? "·" : "") + piText(pi);
+    if (pi > 0) {
+        if (root)
+            text += "·";
+        text += piText(pi);
+    }
 
+    // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) of
+    // "/" + std::string&& when it inlines it.
     const bool denominator = value.denominator() != 1;
+    if (denominator || pi < 0)
+        text += '/';
     if (denominator && pi < 0)
-        text += "/(" + integerText(value.denominator(), settings) + piText(-pi) + ")";
-    else if (denominator)
-        text += "/" + integerText(value.denominator(), settings);
-    else if (pi < 0)
-        text += "/" + piText(-pi);
+        text += '(';
+    if (denominator)
+        text += integerText(value.denominator(), settings);
+    if (pi < 0)
+        text += piText(-pi);
+    if (denominator && pi < 0)
+        text += ')';
 
     if (value.numerator() < 0)
         return settings.negativePrefix + text + settings.negativeSuffix;
