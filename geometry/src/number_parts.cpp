@@ -2,6 +2,9 @@
 
 #include "digit_groups.h"
 
+#include <algorithm>
+#include <span>
+
 namespace velmora {
 namespace {
 
@@ -10,6 +13,7 @@ class Cursor {
 public:
     Cursor(std::string_view text, std::size_t pos) : text_(text), pos_(pos) {}
 
+    std::string_view text() const { return text_; }
     std::size_t position() const { return pos_; }
     void moveTo(std::size_t pos) { pos_ = pos; }
     bool atDigit() const { return pos_ < text_.size() && text_[pos_] >= '0' && text_[pos_] <= '9'; }
@@ -116,6 +120,43 @@ void takeExponent(Cursor& in, NumberParts& n) {
     n.negativeExponent = negative;
 }
 
+// The ways a form's marks are written.
+constexpr std::string_view kPiMarks[] = {"\u03c0", "pi", "Pi", "PI"};
+constexpr std::string_view kTimesSigns[] = {"\u00b7", "\u22c5", "*"};
+
+// A mark of `marks` at the cursor, taken; otherwise nothing moves.
+bool takeAny(Cursor& in, std::span<const std::string_view> marks) {
+    return std::any_of(marks.begin(), marks.end(), [&](std::string_view m) { return in.take(m); });
+}
+
+// `mark` followed by a number with digits, taken with it; otherwise nothing
+// moves. The number's sign is its own.
+std::optional<NumberParts> takeMarkedNumber(Cursor& in, std::string_view mark,
+                                            const NumberSettings& s, DigitGrouping grouping) {
+    const std::size_t before = in.position();
+    if (in.take(mark)) {
+        NumberParts n = scanNumber(in.text(), in.position(), s, grouping);
+        if (n.hasDigits()) {
+            in.moveTo(n.end);
+            return n;
+        }
+    }
+    in.moveTo(before);
+    return std::nullopt;
+}
+
+// A root or π, after an optional multiplication sign where a part stands
+// before it.
+template <typename Take> bool takeFactor(Cursor& in, bool afterPart, Take take) {
+    const std::size_t before = in.position();
+    if (afterPart)
+        takeAny(in, kTimesSigns);
+    if (take())
+        return true;
+    in.moveTo(before);
+    return false;
+}
+
 } // namespace
 
 std::string NumberParts::wholeDigits() const {
@@ -123,6 +164,14 @@ std::string NumberParts::wholeDigits() const {
     for (const TextRange& group : digitGroups)
         digits += of(group);
     return digits;
+}
+
+int NumberParts::exponentValue() const {
+    constexpr int limit = 100'000'000;
+    int e = 0;
+    for (char c : of(exponentDigits))
+        e = std::min(limit, e * 10 + (c - '0'));
+    return negativeExponent ? -e : e;
 }
 
 NumberParts scanNumber(std::string_view text, std::size_t from, const NumberSettings& settings,
@@ -136,6 +185,32 @@ NumberParts scanNumber(std::string_view text, std::size_t from, const NumberSett
     takeExponent(in, n);
     n.end = in.position();
     return n;
+}
+
+FormParts scanForm(std::string_view text, std::size_t from, const NumberSettings& settings,
+                   DigitGrouping grouping) {
+    FormParts f;
+    f.number = scanNumber(text, from, settings, grouping);
+    // Without digits only the sign begins the form: "-.π" is none.
+    Cursor in(text, f.number.hasDigits() ? f.number.end : f.number.sign.end());
+    bool afterPart = f.number.hasDigits();
+    if (afterPart)
+        f.denominator = takeMarkedNumber(in, "/", settings, grouping);
+    afterPart |= takeFactor(in, afterPart, [&] {
+        f.radicand = takeMarkedNumber(in, "\u221a", settings, grouping);
+        return f.radicand.has_value();
+    });
+    takeFactor(in, afterPart, [&] {
+        const std::size_t start = in.position();
+        if (!takeAny(in, kPiMarks))
+            return false;
+        f.pi = in.since(start);
+        return true;
+    });
+    if (!f.denominator && (f.radicand || f.pi.size > 0))
+        f.denominator = takeMarkedNumber(in, "/", settings, grouping);
+    f.end = f.isForm() ? in.position() : f.number.end;
+    return f;
 }
 
 } // namespace velmora

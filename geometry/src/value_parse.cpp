@@ -1,55 +1,27 @@
 #include "velmora/value_text.h"
 
+#include "leading_blanks.h"
+
+#include "velmora/constants.h"
 #include "velmora/number_parts.h"
 
-#include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <limits>
+#include <optional>
 #include <string>
 
 namespace velmora {
 namespace {
 
-// Blanks in UTF-8: every character that Unicode counts as white space (the
-// spaces, tabs and line breaks, CR and LF among them), and the zero-width
-// space and byte order mark that a paste from a web page or a file brings.
-constexpr std::string_view kBlanks[] = {
-    "\t",     "\n",     "\v",     "\f",     "\r",     " ",      "\u0085", "\u00a0", "\u1680",
-    "\u2000", "\u2001", "\u2002", "\u2003", "\u2004", "\u2005", "\u2006", "\u2007", "\u2008",
-    "\u2009", "\u200a", "\u200b", "\u2028", "\u2029", "\u202f", "\u205f", "\u3000", "\ufeff",
-};
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
-// The size of the blank that `text` begins with, or 0.
-std::size_t leadingBlank(std::string_view text) {
-    for (std::string_view blank : kBlanks)
-        if (text.starts_with(blank))
-            return blank.size();
-    return 0;
-}
-
-// The exponent's value, saturated far beyond any double's range so that
-// "1e99999999999999999999" stays an overflow rather than wrapping.
-long long saturatedExponent(std::string_view digits, bool negative) {
-    constexpr long long limit = 100'000'000;
-    long long e = 0;
-    for (char c : digits)
-        e = std::min(limit, e * 10 + (c - '0'));
-    return negative ? -e : e;
-}
-
-} // namespace
-
-ValueReading readValue(std::string_view text, const NumberSettings& s) {
-    std::size_t start = 0;
-    while (const std::size_t blank = leadingBlank(text.substr(start)))
-        start += blank;
-    const NumberParts number = scanNumber(text, start, s);
-    if (!number.hasDigits())
-        return {0.0, ReadOutcome::NoNumber};
+// The value of a number's digits, its sign left out: 0 or more, an infinity
+// beyond the double range.
+ValueReading readMagnitude(const NumberParts& number) {
     const std::string integer = number.wholeDigits();
     const std::string_view fraction = number.of(number.decimals);
-    const long long exponent =
-        saturatedExponent(number.of(number.exponentDigits), number.negativeExponent);
+    const long long exponent = number.exponentValue();
 
     // from_chars reads the plain C form whatever the process locale says.
     std::string plain = integer.empty() ? "0" : integer;
@@ -58,7 +30,6 @@ ValueReading readValue(std::string_view text, const NumberSettings& s) {
     plain += 'e';
     plain += std::to_string(exponent);
     double value = 0.0;
-    ReadOutcome outcome = ReadOutcome::Number;
     const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
     if (error == std::errc::result_out_of_range) {
         // Too large or too small for a double: which one follows from the
@@ -67,12 +38,62 @@ ValueReading readValue(std::string_view text, const NumberSettings& s) {
         const auto first = digits.find_first_not_of('0');
         const long long magnitude =
             exponent + static_cast<long long>(integer.size()) - static_cast<long long>(first);
-        outcome = magnitude > 0 ? ReadOutcome::Overflow : ReadOutcome::Underflow;
-        value = magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
-    } else if (error != std::errc{}) {
-        return {0.0, ReadOutcome::NoNumber}; // not reached: the plain form is well formed
+        return magnitude > 0 ? ValueReading{kInfinity, ReadOutcome::Overflow}
+                             : ValueReading{0.0, ReadOutcome::Underflow};
     }
-    return {number.negative ? -value : value, outcome};
+    if (error != std::errc{})
+        return {0.0, ReadOutcome::NoNumber}; // not reached: the plain form is well formed
+    return {value, ReadOutcome::Number};
+}
+
+// A form's value, its leading sign left out, or nothing where it is not a
+// positive number: a part that is zero, or a negative denominator or
+// radicand.
+std::optional<ValueReading> readFormMagnitude(const FormParts& form) {
+    const ValueReading one{1.0, ReadOutcome::Number};
+    const ValueReading numerator = form.number.hasDigits() ? readMagnitude(form.number) : one;
+    const ValueReading denominator = form.denominator ? readMagnitude(*form.denominator) : one;
+    const ValueReading radicand = form.radicand ? readMagnitude(*form.radicand) : one;
+    for (const ValueReading& part : {numerator, denominator, radicand})
+        if (part.outcome == ReadOutcome::Number && part.value == 0)
+            return std::nullopt;
+    if (form.negativeInside())
+        return std::nullopt;
+    // A part beyond the double range puts the form beyond it, on the side
+    // where that part takes the value.
+    const auto beyond = [](const ValueReading& part, ReadOutcome side) {
+        return part.outcome == side;
+    };
+    if (beyond(numerator, ReadOutcome::Overflow) || beyond(radicand, ReadOutcome::Overflow) ||
+        beyond(denominator, ReadOutcome::Underflow))
+        return ValueReading{kInfinity, ReadOutcome::Overflow};
+    if (beyond(numerator, ReadOutcome::Underflow) || beyond(radicand, ReadOutcome::Underflow) ||
+        beyond(denominator, ReadOutcome::Overflow))
+        return ValueReading{0.0, ReadOutcome::Underflow};
+
+    double value = numerator.value / denominator.value;
+    if (form.radicand)
+        value *= std::sqrt(radicand.value);
+    if (form.pi.size > 0)
+        value *= kPi;
+    if (std::isinf(value))
+        return ValueReading{value, ReadOutcome::Overflow};
+    if (value == 0)
+        return ValueReading{value, ReadOutcome::Underflow};
+    return ValueReading{value, ReadOutcome::Number};
+}
+
+} // namespace
+
+ValueReading readValue(std::string_view text, const NumberSettings& s) {
+    const FormParts form = scanForm(text, detail::valueStart(text), s);
+    if (!form.hasValue())
+        return {0.0, ReadOutcome::NoNumber};
+    const std::optional<ValueReading> read =
+        form.isForm() ? readFormMagnitude(form) : readMagnitude(form.number);
+    if (!read)
+        return {0.0, ReadOutcome::Number}; // as 0 is, whatever its sign
+    return {form.number.negative ? -read->value : read->value, read->outcome};
 }
 
 double parseValue(std::string_view text, const NumberSettings& s) {

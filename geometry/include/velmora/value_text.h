@@ -1,8 +1,10 @@
 // Reading a value field's text as a number and writing a number for display.
 #pragma once
 
+#include "velmora/exact_value.h"
 #include "velmora/number_settings.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -31,11 +33,35 @@ struct ValueReading {
 // apostrophe typed for it) is skipped between digit groups of the settings'
 // sizes, with or without decimals: "1 234" is 1234, and whatever formatValue
 // writes reads back.
+//
+// A value may also be written as a textbook writes it (see FormParts): "60π",
+// "60pi", "60·π", "2,5π", "√2", "3√2", "3/4", "2/3π", "π/3". Its double is
+// worked out from its numbers, each read as above, in this order:
+// numerator / denominator, times std::sqrt(radicand), times kPi. A form whose
+// value is not a positive number (a zero part, "1/0", "0π", or a minus
+// before a denominator or radicand, "√-2") reads as the number 0, whatever
+// its sign. A form with a number beyond the double range, or whose value
+// leaves it at one of those steps, is beyond it as a number is: too large
+// where that number makes the value larger (a numerator or radicand too
+// large, a denominator too small), too small otherwise. The leading sign
+// applies to the whole: "-π" is negative. A plain number reads as before,
+// and a form's marks without the digits they need are text after it: "5 π"
+// and "5√x" are 5.
 ValueReading readValue(std::string_view text, const NumberSettings& settings = {});
 
 // The value that readValue reads: 0 where there is no number or it is too
 // small for a double, an infinity beyond the double range.
 double parseValue(std::string_view text, const NumberSettings& settings = {});
+
+// The exact value of the positive number or form that readValue reads at the
+// start of `text`: "0,1" is exactly 1/10, "3,0000000" is 3, "1 234,5" is
+// 2469/2 in Bulgarian, "60π" is 60π, "3√8" is 6√2. Nothing where readValue
+// reads no number, nor a positive one, or where the value has no exact form
+// (a part of more than ten digits in lowest terms, an exponent that takes
+// it out of those limits). Its toDouble() is parseValue's double for a plain
+// number, and within a few units in the last place of it for a form.
+std::optional<ExactValue> readExactValue(std::string_view text,
+                                         const NumberSettings& settings = {});
 
 // `value` in fixed point with exactly seven decimals, with the settings'
 // separators, grouping and negative form, and with no more digits than a
