@@ -1,14 +1,17 @@
-// Fuzz target: reading a field's text and writing a value. The input's first
-// line is the text; further lines give number settings: the decimal and the
-// group separator, the negative prefix and suffix, and two group sizes.
+// Fuzz target: reading a field's text, as a double and as an exact value,
+// and writing a value. The input's first line is the text; further lines
+// give number settings: the decimal and the group separator, the negative
+// prefix and suffix, and two group sizes.
 #include "fuzz_target.h"
 #include "locale_settings.h"
+#include "ulps.h"
 #include "velmora/value_text.h"
 
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <sstream>
 #include <string>
 
@@ -56,6 +59,29 @@ void writes(double x) {
     }
 }
 
+// Whether `text` has a character that a form is written with, after which
+// parseValue may read further than strtod.
+bool hasFormMarks(std::string_view text) {
+    for (std::string_view mark : {"/", "*", "p", "P", "\u03c0", "\u221a", "\u00b7", "\u22c5"})
+        if (text.find(mark) != text.npos)
+            return true;
+    return false;
+}
+
+// Where the text has an exact value, it is the positive number read: the
+// same double for a plain number, a few units in the last place from it for
+// a form, whose double is worked out in another order.
+void readsExactly(const std::string& text, const NumberSettings& settings) {
+    const std::optional<ExactValue> exact = readExactValue(text, settings);
+    if (!exact)
+        return;
+    const double read = parseValue(text, settings);
+    require(read > 0 && std::isfinite(read), "an exact value is a positive number read");
+    require(hasFormMarks(text) ? test::ulpsBetween(exact->toDouble(), read) <= 4
+                               : fuzz::sameBits(exact->toDouble(), read),
+            "an exact value and its double agree");
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -72,8 +98,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Under plain settings the text reads as strtod reads it, bit for bit,
     // where strtod reads the decimal form (it also knows "inf" and
     // hexadecimal) after the ASCII blanks that both skip; the Unicode blanks
-    // that strtod does not know, all beyond ASCII, are left out. Both stop at
-    // a NUL.
+    // that strtod does not know, all beyond ASCII, are left out, and so are
+    // the forms that strtod does not know. Both stop at a NUL.
     char* end = nullptr;
     const double expected = std::strtod(text.c_str(), &end);
     const std::string_view asciiBlanks = " \t\n\v\f\r";
@@ -81,13 +107,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t start = std::string_view(text.c_str()).find_first_not_of(asciiBlanks);
     const bool beyondAsciiFirst =
         start != text.npos && static_cast<unsigned char>(text[start]) >= 0x80;
-    if (!beyondAsciiFirst && read.find_first_not_of("\t\n\v\f\r +-.0123456789eE") == text.npos)
+    if (!beyondAsciiFirst && !hasFormMarks(text) &&
+        read.find_first_not_of("\t\n\v\f\r +-.0123456789eE") == text.npos)
         require(fuzz::sameBits(parseValue(text), expected), "plain reading is strtod's");
     // Any text under any settings reads as a number that writes.
     require(!std::isnan(parseValue(text, any)), "any settings read a number");
     formatValue(parseValue(text, any), any);
-    for (const auto& locale : sampleLocales())
+    readsExactly(text, any);
+    for (const auto& locale : sampleLocales()) {
         require(!std::isnan(parseValue(text, locale.settings)), "a locale reads a number");
+        readsExactly(text, locale.settings);
+    }
     writes(parseValue(text));
     if (size >= 8) { // the first eight bytes as a double: NaNs, subnormals, any bits
         double x;
