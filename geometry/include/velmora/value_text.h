@@ -37,16 +37,16 @@ struct ValueReading {
 // A value may also be written as a textbook writes it (see FormParts): "60π",
 // "60pi", "60·π", "2,5π", "√2", "3√2", "3/4", "2/3π", "π/3". Its double is
 // worked out from its numbers, each read as above, in this order:
-// numerator / denominator, times std::sqrt(radicand), times kPi. A form whose
-// value is not a positive number (a zero part, "1/0", "0π", or a minus
-// before a denominator or radicand, "√-2") reads as the number 0, whatever
-// its sign. A form with a number beyond the double range, or whose value
-// leaves it at one of those steps, is beyond it as a number is: too large
-// where that number makes the value larger (a numerator or radicand too
-// large, a denominator too small), too small otherwise. The leading sign
-// applies to the whole: "-π" is negative. A plain number reads as before,
-// and a form's marks without the digits they need are text after it: "5 π"
-// and "5√x" are 5.
+// numerator / denominator, times std::sqrt(radicand), times kPi
+// (velmora/constants.h). A form whose value is not a positive number (a zero
+// part, "1/0", "0π", or a minus before a denominator or radicand, "√-2")
+// reads as the number 0, whatever its sign. A form with a number beyond the
+// double range, or whose value leaves it at one of those steps, is beyond it
+// as a number is: too large where a number makes the value larger (a
+// numerator or radicand too large, a denominator too small; "1e400/1e400"
+// too), too small otherwise. The leading sign applies to the whole: "-π" is
+// negative. A plain number reads as above, and a form's marks without the
+// digits they need are text after it: "5 π" and "5√x" are 5.
 ValueReading readValue(std::string_view text, const NumberSettings& settings = {});
 
 // The value that readValue reads: 0 where there is no number or it is too
