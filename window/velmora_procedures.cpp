@@ -11,6 +11,7 @@
 #include "velmora/value_text.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
@@ -46,6 +47,7 @@ void Velmora::connectEvents() {
         connect(Command1[static_cast<std::size_t>(i)], &QPushButton::clicked, this,
                 [this, i] { Command1_Click(i); });
     solution_ = new SolutionPresenter(this, Text2);
+    solution_->opensOnActivating(Picture1);
 }
 
 void Velmora::Form_Load() {
@@ -121,14 +123,27 @@ void Velmora::CalculateCone() {
         return;
     }
 
+    // The given values as typed, and their exact values: a text that the
+    // last calculation wrote keeps the exact value it was written from.
+    std::array<textbook::GivenValue, 2> given;
+    std::array<double, 2> givenValues{};
+    for (std::size_t i = 0; i < given.size(); ++i) {
+        const ConeQuantity q = i == 0 ? pair->first : pair->second;
+        given[i].typed = Text2[slot(q)]->text();
+        givenValues[i] = valueOf(q);
+        if ((given[i].exact = solution_->writtenExact(slot(q))))
+            givenValues[i] = given[i].exact->toDouble();
+        else
+            given[i].exact = readExactValue(given[i].typed.toStdString(), settings);
+    }
     const CalculationAnswer answer =
-        answerCalculation(*pair, valueOf(pair->first), valueOf(pair->second), settings);
+        answerCalculation(*pair, givenValues[0], givenValues[1], settings);
     // A failed calculation leaves the fields as they are; the user learns why.
     if (answer.cone) {
         for (const QuantityInfo& q : kQuantities)
             Text2[slot(q.quantity)]->writeText(shownValue((*answer.cone)[q.quantity], settings));
         screen_reader::announceValues(this, Text2);
-        solution_->present(*pair, *answer.cone, answer.secondCone, settings);
+        solution_->present(*pair, *answer.cone, answer.secondCone, settings, given);
     }
     if (answer.message)
         tell(*answer.message);

@@ -1,6 +1,5 @@
 // How a cone follows from its two given values, in Bulgarian: the lines that
-// a computed field's tooltip shows after Calculate, and the worked solution
-// that «Копирай решението» puts on the clipboard. The home of those texts.
+// a computed field's tooltip shows after Calculate. The home of those texts.
 #pragma once
 
 #include "velmora/cone_quantity.h"
@@ -19,6 +18,10 @@ namespace velmora::worked_solution {
 // The entry of the value fields' context menu that copies the solution.
 QString copyEntryText();
 
+// A number put into a formula: as its field shows it, without trailing
+// zeros, or as a power of ten in parentheses where the field hides digits.
+QString putIn(double value, const NumberSettings& settings);
+
 // `value` as a line gives it: as its field shows it, or as a power of ten
 // where the field's seven decimals hide its digits.
 QString valueText(double value, const NumberSettings& settings);
@@ -32,12 +35,5 @@ QString valueText(double value, const NumberSettings& settings);
 // slots have no lines.
 std::array<QStringList, kQuantityCount> derivation(const GivenPair& pair, const ConeValues& cone,
                                                    const NumberSettings& settings);
-
-// The worked solution, every line ending in `lineEnd`: the combination, the
-// given values, the lines of each computed quantity, and those of `second`,
-// another cone with the same given values, where there is one.
-QString solutionText(const GivenPair& pair, const ConeValues& cone,
-                     const std::optional<ConeValues>& second, const NumberSettings& settings,
-                     QStringView lineEnd);
 
 } // namespace velmora::worked_solution

@@ -41,8 +41,14 @@ void UserActions::typeInto(int slot, const QString& text) {
     QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
     if (text.isEmpty())
         QTest::keyClick(field, Qt::Key_Delete);
-    else
-        QTest::keyClicks(field, text);
+    // A character that no key of a Latin layout types (π, √) comes as the
+    // text of a key press, as an input method or a Bulgarian layout gives it.
+    for (const QChar c : text) {
+        if (c.unicode() < 0x80)
+            QTest::keyClick(field, c.toLatin1());
+        else
+            QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
 }
 
 void UserActions::pressCalculate() {

@@ -1,0 +1,90 @@
+#include "solution_window.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace velmora {
+namespace {
+
+// Wide enough for the longest line of a solution at the window's font, tall
+// enough for a combination solved through an equation.
+constexpr QSize kInitialSize(640, 560);
+
+} // namespace
+
+SolutionWindow::SolutionWindow(QWidget* owner, QAction* copy)
+    : QWidget(owner, Qt::Window), text_(new QPlainTextEdit(this)),
+      handCalculation_(new QCheckBox(QStringLiteral("π ≈ 3,14"), this)) {
+    setWindowTitle(QStringLiteral("Решение"));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+
+    text_->setReadOnly(true);
+    // Read-only, yet a caret for the keyboard: a screen reader follows it
+    // line by line, and Shift with the arrows selects.
+    text_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    text_->setFocusPolicy(Qt::StrongFocus);
+    text_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    text_->setAccessibleName(QStringLiteral("Решение"));
+
+    handCalculation_->setToolTip(
+        QStringLiteral("Десетичните стойности в решението се изчисляват с π ≈ 3,14 и се "
+                       "закръглят до стотни, както при решаване на ръка."));
+    connect(handCalculation_, &QCheckBox::toggled, this, &SolutionWindow::handCalculationToggled);
+
+    auto* copyButton = new QPushButton(copy->text(), this);
+    copyButton->setEnabled(copy->isEnabled());
+    connect(copyButton, &QPushButton::clicked, copy, &QAction::trigger);
+    connect(copy, &QAction::enabledChanged, copyButton, &QPushButton::setEnabled);
+    addAction(copy);
+
+    auto* close = new QPushButton(QStringLiteral("Затвори"), this);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(handCalculation_);
+    buttons->addStretch();
+    buttons->addWidget(copyButton);
+    buttons->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(text_);
+    layout->addLayout(buttons);
+    resize(kInitialSize);
+    setFocusProxy(text_);
+}
+
+void SolutionWindow::showSolution(const QString& text) {
+    text_->setPlainText(text);
+}
+
+void SolutionWindow::showNoSolution(const QString& sentence) {
+    text_->setPlainText(sentence);
+}
+
+bool SolutionWindow::handCalculation() const {
+    return handCalculation_->isChecked();
+}
+
+QString SolutionWindow::shownText() const {
+    return text_->toPlainText();
+}
+
+} // namespace velmora
+
+namespace velmora {
+
+// Esc closes the window, as it closes a dialog; the text passes it on.
+void SolutionWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+} // namespace velmora
