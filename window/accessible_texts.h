@@ -46,7 +46,8 @@ inline constexpr AccessibleText kAccessibleTexts[] = {
      "Изчислява останалите три величини от двете дадени"},
     {layout::ControlName::Command1, 1, "Изчисти", "Изчиства стойностите в петте полета"},
     {layout::ControlName::Picture1, 0, "Чертеж на конус",
-     "Прав кръгов конус с височина H, радиус на основата R и образувателна L"},
+     "Прав кръгов конус с височина H, радиус на основата R и образувателна L; Enter или "
+     "интервал отваря решението"},
 };
 
 // What a screen reader says of each list entry, in list order.
