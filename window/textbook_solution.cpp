@@ -43,22 +43,12 @@ double handValueOf(const ExactValue& exact) {
 }
 
 // A formula computed in doubles with π taken as 3,14: a pupil's arithmetic.
-struct HandArithmetic {
-    using Value = double;
-    const ConeTerms* terms;
-    double number(std::string_view digits) { return std::stod(std::string(digits)); }
-    double letter(char name) {
+double byHand(std::string_view formula, const ConeTerms& terms) {
+    return evaluateDouble(formula, kHandPi, [&](char name) {
         const std::optional<Term> term = termNamed(name);
-        return term ? terms->decimal[indexOf(*term)] : 0;
-    }
-    double pi() { return kHandPi; }
-    double add(double a, double b) { return a + b; }
-    double subtract(double a, double b) { return a - b; }
-    double multiply(double a, double b) { return a * b; }
-    double divide(double a, double b) { return a / b; }
-    double power(double a, int n) { return std::pow(a, n); }
-    double root(double a) { return std::sqrt(a); }
-};
+        return term ? terms.decimal[indexOf(*term)] : 0.0;
+    });
+}
 
 class Writer {
 public:
@@ -214,10 +204,7 @@ void Writer::computeStep(const Step& step, const ConeValues& cone, ConeTerms& te
     terms.decimal[at] = value;
     if (p_.handCalculation) {
         if (step.kind == StepKind::Value) {
-            HandArithmetic hand{&terms};
-            const auto reading = formula::read(step.formula, hand);
-            if (reading.wellFormed)
-                value = reading.value;
+            value = byHand(step.formula, terms);
         }
         terms.decimal[at] = roundedToHundredths(value);
     }
@@ -287,9 +274,7 @@ QStringList Writer::extraLines(const ConeValues& cone, const ConeTerms& terms,
             const std::optional<Term> t = termNamed(name);
             return t ? terms.exact[indexOf(*t)] : std::nullopt;
         });
-        HandArithmetic arithmetic{&terms};
-        auto reading = formula::read(extra.formula, arithmetic);
-        double value = reading.value;
+        double value = byHand(extra.formula, terms);
         if (!p_.handCalculation) {
             // From the cone's own values, π as the solver takes it.
             const double r = cone[Q::R], l = cone[Q::L], h = cone[Q::H];

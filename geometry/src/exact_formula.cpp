@@ -1,5 +1,9 @@
 #include "velmora/exact_formula.h"
 
+#include <charconv>
+#include <cmath>
+#include <limits>
+
 namespace velmora {
 namespace {
 
@@ -30,6 +34,27 @@ private:
     const ExactLookup& lookup_;
 };
 
+// The steps in doubles.
+struct DoubleActions {
+    using Value = double;
+    double pi_;
+    const DoubleLookup& lookup_;
+
+    double number(std::string_view digits) {
+        double v = 0;
+        std::from_chars(digits.data(), digits.data() + digits.size(), v);
+        return v;
+    }
+    double letter(char name) { return lookup_(name); }
+    double pi() { return pi_; }
+    double add(double a, double b) { return a + b; }
+    double subtract(double a, double b) { return a - b; }
+    double multiply(double a, double b) { return a * b; }
+    double divide(double a, double b) { return a / b; }
+    double power(double a, int n) { return std::pow(a, n); }
+    double root(double a) { return std::sqrt(a); }
+};
+
 std::optional<ExactValue> valueOf(std::string_view formula, const ExactLookup& lookup) {
     ExactActions actions(lookup);
     const formula::Reading<ExactActions> reading = formula::read(formula, actions);
@@ -43,6 +68,12 @@ ExactResult evaluateExact(std::string_view text, const ExactLookup& lookup) {
         return {};
     const std::optional<std::string_view> operand = formula::rootOperand(text);
     return {valueOf(text, lookup), operand ? valueOf(*operand, lookup) : std::nullopt};
+}
+
+double evaluateDouble(std::string_view text, double pi, const DoubleLookup& lookup) {
+    DoubleActions actions{pi, lookup};
+    const formula::Reading<DoubleActions> reading = formula::read(text, actions);
+    return reading.wellFormed ? reading.value : std::numeric_limits<double>::quiet_NaN();
 }
 
 } // namespace velmora

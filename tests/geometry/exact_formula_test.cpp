@@ -62,26 +62,6 @@ TEST(FormulaGrammar, FindsTheOperandOfAWholeRoot) {
         EXPECT_EQ(formula::rootOperand(row.formula), row.operand) << row.formula;
 }
 
-// The same formula in doubles, with the program's π: what the exact value's
-// double must agree with.
-struct DoubleActions {
-    using Value = double;
-    const std::map<char, double>& given;
-    double number(std::string_view digits) {
-        double v = 0;
-        std::from_chars(digits.data(), digits.data() + digits.size(), v);
-        return v;
-    }
-    double letter(char name) { return given.at(name); }
-    double pi() { return kPi; }
-    double add(double a, double b) { return a + b; }
-    double subtract(double a, double b) { return a - b; }
-    double multiply(double a, double b) { return a * b; }
-    double divide(double a, double b) { return a / b; }
-    double power(double a, int n) { return std::pow(a, n); }
-    double root(double a) { return std::sqrt(a); }
-};
-
 struct FormulaCase {
     const char* name;
     std::string_view formula;
@@ -108,8 +88,9 @@ TEST_P(Formula, IsExactWhereEveryStepIs) {
         return;
     for (const auto& [letter, parts] : c.given)
         doubles[letter] = exact(*parts).toDouble();
-    DoubleActions actions{doubles};
-    const double computed = formula::read(c.formula, actions).value;
+    // The same formula in doubles, with the program's π.
+    const double computed =
+        evaluateDouble(c.formula, kPi, [&](char letter) { return doubles.at(letter); });
     EXPECT_LE(test::ulpsBetween(result.value->toDouble(), computed), 4U)
         << result.value->toDouble() << " " << computed;
 }

@@ -34,7 +34,9 @@ start_window_manager() {
         echo "openbox not ready after 20 s (start $attempt)" >&2
     done
     cat "$log" >&2
-    fail "openbox did not start"
+    # Whether the X server itself answers tells a harness fault (the display
+    # gone, or taken by another X server) from openbox's own.
+    fail "openbox did not start on DISPLAY=${DISPLAY:-}; the X server says: $(xdpyinfo 2>&1 | head -n 2 | tr '\n' ' ')"
 }
 
 # A query of the X server about windows fails when a window it asks about goes

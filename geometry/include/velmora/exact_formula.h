@@ -31,4 +31,10 @@ struct ExactResult {
 // as it occurs.
 ExactResult evaluateExact(std::string_view formula, const ExactLookup& lookup);
 
+// The same formula in doubles, with `pi` for π (the program's kPi, or 3,14
+// as a pupil takes it by hand) and each letter's value from `lookup`; NaN
+// for a text that is not a formula.
+using DoubleLookup = std::function<double(char letter)>;
+double evaluateDouble(std::string_view formula, double pi, const DoubleLookup& lookup);
+
 } // namespace velmora
