@@ -53,16 +53,19 @@ english_menu_width=164
 # A window that went away between the listing and the question about it is
 # not the menu.
 top_windows() { x_query xwininfo -root -children | awk '/^ +0x/ {print $1}' | sort; }
+# The menu is waited for, up to 10 s: under load wine shows it late.
 menu_width() {
-    local before after id info width=0
+    local before after id info width=0 deadline=$((SECONDS + 10))
     before=$(top_windows)
     click 200 66 3
-    sleep 0.5
-    after=$(top_windows)
-    for id in $(comm -13 <(echo "$before") <(echo "$after")); do
-        if info=$(xwininfo -id "$id" 2>/dev/null) && grep -q "IsViewable" <<<"$info"; then
-            width=$(awk '/Width:/ {print $2}' <<<"$info")
-        fi
+    while [ "$width" -eq 0 ] && [ "$SECONDS" -lt "$deadline" ]; do
+        sleep 0.5
+        after=$(top_windows)
+        for id in $(comm -13 <(echo "$before") <(echo "$after")); do
+            if info=$(xwininfo -id "$id" 2>/dev/null) && grep -q "IsViewable" <<<"$info"; then
+                width=$(awk '/Width:/ {print $2}' <<<"$info")
+            fi
+        done
     done
     echo "$width"
 }
