@@ -4,8 +4,9 @@
 Run under `xvfb-run -a dbus-run-session` (see CMakeLists.txt): the session
 bus starts the accessibility bus and its registry on demand. Reads the
 window's accessibility tree, enters R = 3 and L = 5 through EditableText,
-presses "Изчисли" through its action and reads the results back, and
-listens to the events that a screen reader would hear meanwhile.
+presses "Изчисли" through its action and reads the results back,
+listens to the events that a screen reader would hear meanwhile, then opens
+the solution window with Ctrl+R and reads its text line by line.
 
 Usage: accessibility_on_xvfb.py path/to/velmora
 """
@@ -207,6 +208,57 @@ def test(app, heard, listening):
     print("ok: %r is described by how it follows: %r" % (H, H_FOLLOWS))
     for event in heard:
         print("   heard:", event)
+    read_solution(app)
+
+
+# The solution window read as a screen reader reads a text, line by line
+# (Qt's bridge answers the line boundaries of GetTextAtOffset).
+SOLUTION_TITLE = "Решение"
+SOLUTION_LINES = ["Прав кръгов конус", "Дадено: R = 3; L = 5", "Търси се: H, S, V, B, S₁, α, Q, φ", "Решение:",
+                  "H = √(L² − R²) = √(5² − 3²) = √16 = 4"]
+
+
+def lines_of(text):
+    lines, offset, count = [], 0, safe(text.get_character_count, 0)
+    while offset < count:
+        line = safe(lambda: text.get_text_at_offset(offset, Atspi.TextBoundaryType.LINE_START))
+        if line is None:
+            break
+        if line.end_offset > offset:
+            lines.append(line.content)
+            offset = line.end_offset
+        else:  # the line break after a line belongs to none
+            offset += 1
+    return lines
+
+
+def read_solution(app):
+    # Ctrl+R in the main window opens «Решение»; the keyboard is the X server's.
+    subprocess.run(["xdotool", "search", "--name", r"velmora\.bg", "windowfocus", "key",
+                    "--clearmodifiers", "ctrl+r"], check=False, timeout=20)
+
+    def solution_text():
+        frames = [n for n, depth in walk(app) if depth == 1 and safe(n.get_name) == SOLUTION_TITLE]
+        texts = [n for frame in frames for n, _ in walk(frame)
+                 if safe(n.get_name) == SOLUTION_TITLE and safe(n.get_role) == Atspi.Role.TEXT]
+        return texts[0] if texts and text_of(texts[0]) else None
+
+    text = wait_until(solution_text, 10)
+    check(text, "Ctrl+R opened no window %r with a text:\n%s" % (SOLUTION_TITLE, describe(app)))
+    states = safe(text.get_state_set)
+    check(states.contains(Atspi.StateType.READ_ONLY) or not states.contains(Atspi.StateType.EDITABLE),
+          "the solution's text can be edited")
+    read = lines_of(text)
+    # Together the lines are the text, but for the line breaks and the blank
+    # where a long line wraps.
+    def letters(lines):
+        return "".join(lines).replace("\n", "").replace(" ", "")
+
+    check(letters(read) == letters([text_of(text)]),
+          "the lines read one by one do not make up the text: %r" % read)
+    check(read[:len(SOLUTION_LINES)] == SOLUTION_LINES,
+          "the solution's first lines read %r, expected %r" % (read[:len(SOLUTION_LINES)], SOLUTION_LINES))
+    print("ok: «%s» read line by line: %d lines, starting %r" % (SOLUTION_TITLE, len(read), read[:3]))
 
 
 def main():

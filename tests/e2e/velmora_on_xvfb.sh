@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Starts the built Velmora under a window manager (openbox) and uses it as a
 # person would: clicks into the value fields, types, presses Calculate,
-# chooses a combination with the keyboard, and reads results back through
-# the clipboard. Also checks what the window manager sees: caption, size,
+# chooses a combination with the keyboard, opens and copies the solution
+# under a Bulgarian keyboard layout, and reads results back through the
+# clipboard. Also checks what the window manager sees: caption, size,
 # the size hints that forbid resizing, and the frame centred on the screen.
 # Run it on its own X server: xvfb-run -a -s "-screen 0 1024x768x24" velmora_on_xvfb.sh path/to/velmora
 set -euo pipefail
@@ -36,6 +37,29 @@ calculate
 expect_field H field_h "4,0000000"
 expect_field S field_s "47,1238898"
 expect_field R field_r "3,0000000"
+
+# The solution window with the keyboard alone, under a Bulgarian keyboard
+# layout: the keys of R and C then give Cyrillic letters, and Ctrl+R and
+# Ctrl+Shift+C still work.
+setxkbmap -layout bg,us
+# The letters of the keys R (keycode 27) and C (54) in the active layout.
+key_letter() { xmodmap -pke | awk -v code="$1" '$1 == "keycode" && $2 == code { print $4 }'; }
+r_key=$(key_letter 27) c_key=$(key_letter 54)
+[[ $r_key == Cyrillic_* && $c_key == Cyrillic_* ]] || fail "the Bulgarian layout gives '$r_key' and '$c_key'"
+xdotool key --clearmodifiers "ctrl+$r_key"
+await_caption 10 "Решение" || fail "Ctrl+$r_key opened no window «Решение»"
+xclip -selection clipboard -i </dev/null >/dev/null 2>&1
+xdotool key --clearmodifiers "ctrl+shift+$c_key"
+sleep 0.3
+solution=$(xclip -o -selection clipboard 2>/dev/null || true)
+for line in "Дадено: R = 3; L = 5" "S = π·R·L = π·3·5 = 15π ≈ 47,1238898" "Отговор: H = 4; S = 15π"; do
+    grep -qF "$line" <<<"$solution" || fail "the copied solution has no '$line':
+$solution"
+done
+echo "ok: Ctrl+$r_key opened «Решение», Ctrl+Shift+$c_key copied its text"
+xdotool key Escape
+await_caption 10 "Решение" gone || fail "Esc did not close «Решение»"
+setxkbmap -layout us
 
 # Pressing Calculate again re-reads "3,0000000" and "5,0000000": same cone.
 calculate

@@ -94,6 +94,25 @@ await_window() {
     fail "no window matching '$pattern' appeared within $1 s (last seen: $(x_error))"
 }
 
+# Waits up to $1 seconds for a visible window captioned exactly $2 (0) or
+# for none to be left (1 when $3 is "gone"). xdotool's name search cannot
+# match a Cyrillic caption (it converts the legacy WM_NAME to the locale),
+# so each visible window's _NET_WM_NAME is read; a window that vanishes
+# meanwhile is searched for again.
+await_caption() {
+    local deadline=$((SECONDS + $1)) id found
+    while :; do
+        found=
+        for id in $(xdotool search --onlyvisible --name . 2>/dev/null); do
+            [ "$(LC_ALL=C.UTF-8 xprop -id "$id" _NET_WM_NAME 2>/dev/null)" != \
+                "_NET_WM_NAME(UTF8_STRING) = \"$2\"" ] || found=$id
+        done
+        if [ "${3:-}" = gone ]; then [ -z "$found" ] && return 0; else [ -n "$found" ] && return 0; fi
+        [ "$SECONDS" -lt "$deadline" ] || return 1
+        sleep 0.2
+    done
+}
+
 # (No --sync: xdotool waits in vain when the pointer is already there.)
 click() { xdotool mousemove $((X + $1)) $((Y + $2)) sleep 0.05 click "${3:-1}"; sleep 0.2; }
 field_r() { click 200 66; }
