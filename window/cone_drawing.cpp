@@ -62,36 +62,59 @@ QString superscript(long long exponent) {
     return QString::fromStdString(text);
 }
 
-// `value` to three significant digits, as a drawing writes it, or to a
-// whole number where it has more whole digits, below a billion.
-double rounded(double value) {
+// A number as a drawing writes it, mantissa·10^exponent: as its field
+// shows it without trailing zeros, or as a power of ten where the field's
+// seven decimals would hide its digits or its whole part runs past nine
+// digits (or past the doubles).
+QString numberText(double mantissa, long long exponent, const NumberSettings& settings) {
+    const auto plain = [&](double v) {
+        return QString::fromStdString(withoutTrailingZeros(formatValue(v, settings), settings));
+    };
+    if (exponent >= -8 && exponent <= 8) {
+        const double value = mantissa * std::pow(10.0, static_cast<double>(exponent));
+        if (!sevenDecimalsHideDigits(value))
+            return plain(value);
+    }
+    return plain(mantissa) + QStringLiteral("·10") + superscript(exponent);
+}
+
+// `value` to three significant digits, or to a whole number where it has
+// more whole digits, below a billion, and whether that is `value` itself.
+struct Rounded {
+    double mantissa = 0;
+    long long exponent = 0;
+    bool exact = true;
+};
+
+Rounded rounded(double value) {
     if (!std::isfinite(value) || value == 0)
-        return value;
+        return {value, 0, true};
     const double whole = std::floor(std::log10(std::abs(value))) + 1;
     const int digits = whole > 3 && whole < 10 ? static_cast<int>(whole) : 3;
     std::array<char, 64> buffer{};
-    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                       std::chars_format::scientific, digits - 1);
-    double result = value;
-    std::from_chars(buffer.data(), written.ptr, result);
-    return result;
-}
-
-// A number as the field writes it, without trailing zeros, or as a power of
-// ten where the field's seven decimals hide its digits or its whole part
-// runs past nine digits.
-QString numberText(double value, const NumberSettings& settings) {
-    if (std::isfinite(value) && (sevenDecimalsHideDigits(value) || std::abs(value) >= 1e9))
-        return QString::fromStdString(formatPowerOfTen(value, settings));
-    return QString::fromStdString(withoutTrailingZeros(formatValue(value, settings), settings));
+    char* const end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                    std::chars_format::scientific, digits - 1)
+                          .ptr;
+    // "1.73e+00", "4.00e-320"
+    char* const e = std::find(buffer.data(), end, 'e');
+    Rounded r;
+    double back = 0;
+    std::from_chars(buffer.data(), e, r.mantissa);
+    std::from_chars(e + (e[1] == '+' ? 2 : 1), end, r.exponent);
+    std::from_chars(buffer.data(), end, back);
+    r.exact = back == value;
+    return r;
 }
 
 // "R = 3 cm", "H ≈ 0,64", "α ≈ 338°": rounded, and then said to be.
 QString labelText(QStringView name, double value, const QString& unit,
-                  const NumberSettings& settings) {
-    const double shown = rounded(value);
-    return name.toString() + (shown == value ? QStringLiteral(" = ") : QStringLiteral(" ≈ ")) +
-           numberText(shown, settings) + unit;
+                  const NumberSettings& settings, bool exact = true) {
+    if (!std::isfinite(value))
+        return name.toString() + QStringLiteral(" = ") +
+               QString::fromStdString(formatValue(value, settings)) + unit;
+    const Rounded r = rounded(value);
+    return name.toString() + (r.exact && exact ? QStringLiteral(" = ") : QStringLiteral(" ≈ ")) +
+           numberText(r.mantissa, r.exponent, settings) + unit;
 }
 
 struct ConeLabels {
@@ -103,8 +126,9 @@ ConeLabels labelsOf(const ConeNet& net, const DrawingStyle& style) {
     return {labelText(u"R", net.baseRadius, unit, style.settings),
             labelText(u"L", net.sectorRadius, unit, style.settings),
             labelText(u"H", net.height, unit, style.settings),
+            // An angle of a cone so narrow that it is 0 in doubles is not 0.
             labelText(u"α", sanitizedAngle(net.sectorAngleDegrees), QStringLiteral("°"),
-                      style.settings)};
+                      style.settings, net.sectorAngleDegrees > 0 || !(net.baseRadius > 0))};
 }
 
 // ---- Sizes that do not change with the scale
@@ -315,10 +339,11 @@ QPointF clampedPoint(const QPointF& p) {
 // ---- The whole drawing
 
 // What cannot be seen of a cone at the drawing's scale.
-enum class Unseen { Nothing, Radius, Height, NoHeight };
+enum class Unseen { Nothing, Cone, Radius, Height, NoHeight };
 
-constexpr std::array<const char*, 4> kUnseenTexts{
+constexpr std::array<const char*, 5> kUnseenTexts{
     "",
+    "конусът е твърде малък, за да се види в този мащаб.",
     "радиусът е твърде малък, за да се види в този мащаб: сечението и развивката изглеждат "
     "като отсечки.",
     "височината е твърде малка, за да се види в този мащаб: сечението изглежда като отсечка.",
@@ -326,6 +351,8 @@ constexpr std::array<const char*, 4> kUnseenTexts{
 };
 
 Unseen unseenOf(const ConeNet& net, const Pixels& px) {
+    if (px.l < kVisible)
+        return Unseen::Cone;
     if (px.r < kVisible)
         return Unseen::Radius;
     if (!(net.height > 0))
@@ -522,10 +549,7 @@ RoundNumber roundNumber(double lg, bool up) {
 }
 
 QString roundNumberText(const RoundNumber& n, const NumberSettings& settings) {
-    const double mantissa = n.tenths / 10.0;
-    if (n.exponent >= -6 && n.exponent <= 8)
-        return numberText(mantissa * std::pow(10.0, static_cast<double>(n.exponent)), settings);
-    return numberText(mantissa, settings) + QStringLiteral("·10") + superscript(n.exponent);
+    return numberText(n.tenths / 10.0, n.exponent, settings);
 }
 
 struct Scale {
