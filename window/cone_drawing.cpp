@@ -278,7 +278,6 @@ void drawSection(QPainter& painter, const QPointF& at, const Pixels& px, const C
             painter.drawLine(QPointF(x, 0), QPointF(x, -px.h));
             painter.drawLine(QPointF(x - tick, 0), QPointF(x + tick, 0));
             painter.drawLine(QPointF(x - tick, -px.h), QPointF(x + tick, -px.h));
-            painter.setPen(pens.height);
         }
         // The right angle between the height and the base.
         const double corner = std::min({shape.hLabel.height() / 3, px.r / 3, px.h / 3});

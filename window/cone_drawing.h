@@ -30,7 +30,7 @@ struct DrawnCone {
 struct DrawingStyle {
     QColor ink;    // lines and text
     QColor accent; // the height, the angle's arc and the shapes' tint
-    QColor paper;
+    QColor paper;  // what it is drawn on, which the caller fills
     QFont font;
     LengthUnit unit = LengthUnit::None;
     NumberSettings settings;
