@@ -1,5 +1,7 @@
 #include "solution_window.h"
 
+#include "cone_drawing_widget.h"
+
 #include <QAction>
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -7,19 +9,26 @@
 #include <QKeySequence>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QSplitter>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace velmora {
 namespace {
 
-// Wide enough for the longest line of a solution at the window's font, tall
-// enough for a combination solved through an equation.
-constexpr QSize kInitialSize(640, 560);
+// The text wide enough for the longest line of a solution at the window's
+// font and the drawing beside it, tall enough for a combination solved
+// through an equation.
+constexpr QSize kInitialSize(1040, 600);
+constexpr int kInitialTextWidth = 640;
 
 } // namespace
 
 SolutionWindow::SolutionWindow(QWidget* owner, QAction* copy)
     : QWidget(owner, Qt::Window), text_(new QPlainTextEdit(this)),
+      drawing_(new ConeDrawingWidget(this)),
       handCalculation_(new QCheckBox(QStringLiteral("π ≈ 3,14"), this)) {
     setWindowTitle(QStringLiteral("Решение"));
     setAttribute(Qt::WA_DeleteOnClose, false);
@@ -51,10 +60,19 @@ SolutionWindow::SolutionWindow(QWidget* owner, QAction* copy)
     buttons->addStretch();
     buttons->addWidget(copyButton);
     buttons->addWidget(close);
+    auto* splitter = new QSplitter(Qt::Horizontal, this);
+    splitter->setChildrenCollapsible(false);
+    splitter->addWidget(text_);
+    splitter->addWidget(drawing_);
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 2);
+    splitter->setSizes({kInitialTextWidth, kInitialSize.width() - kInitialTextWidth});
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(text_);
+    layout->addWidget(splitter);
     layout->addLayout(buttons);
-    resize(kInitialSize);
+    // No larger than most of the screen, at 200 % on a small one too.
+    const QScreen* screen = owner ? owner->screen() : this->screen();
+    resize(screen ? kInitialSize.boundedTo(screen->availableSize() * 9 / 10) : kInitialSize);
     setFocusProxy(text_);
 }
 
@@ -62,8 +80,13 @@ void SolutionWindow::showSolution(const QString& text) {
     text_->setPlainText(text);
 }
 
+void SolutionWindow::showCones(std::vector<DrawnCone> cones, const NumberSettings& settings) {
+    drawing_->setCones(std::move(cones), settings);
+}
+
 void SolutionWindow::showNoSolution(const QString& sentence) {
     text_->setPlainText(sentence);
+    drawing_->setCones({}, {});
 }
 
 bool SolutionWindow::handCalculation() const {
