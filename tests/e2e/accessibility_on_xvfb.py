@@ -26,8 +26,8 @@ from gi.repository import Atspi, GLib  # noqa: E402
 warnings.simplefilter("ignore", DeprecationWarning)
 
 CAPTION = "velmora.bg Математика - конус, повърхнина и обем"
-FIELDS = ["R - радиус на основата", "L - образувателна", "H - височина",
-          "S - околна повърхнина", "V - обем"]
+FIELDS = ["R – радиус на основата", "L – образувателна", "H – височина",
+          "S – околна повърхнина", "V – обем"]
 R, L, H, S, V = FIELDS
 BUTTONS = ["Изчисли", "Изчисти"]
 OTHER_NAMES = ["Дадени величини", "Задание", "Чертеж на конус"]

@@ -176,7 +176,7 @@ TEST_F(WorkedSolutionTest, TooltipsAndDescriptionsGoWhenTheFieldsChange) {
     calculate(0, "3", "5");
     ASSERT_FALSE(toolTipOf(window->Text2[2]).isEmpty());
     const QString plain =
-        QStringLiteral("Височината на конуса; въвежда се, когато е дадена величина");
+        QStringLiteral("Височината на конуса; въвежда се, когато е сред двете дадени величини");
     user().typeInto(0, QStringLiteral("4"));
     EXPECT_EQ(toolTipOf(window->Text2[2]), QString());
     EXPECT_EQ(descriptionOf(window->Text2[2]), plain);
