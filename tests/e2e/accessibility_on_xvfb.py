@@ -36,7 +36,7 @@ SAYING_START = "Неприятното"
 EXPECTED = {H: "4.0000000", S: "47.1238898", V: "37.6991118", R: "3.0000000"}
 ANNOUNCED = "R = 3.0000000; L = 5.0000000; H = 4.0000000; S = 47.1238898; V = 37.6991118"
 # How H follows, which its description tells after Calculate.
-H_FOLLOWS = "H = √(L² − R²) = √(5² − 3²) = 4.0000000"
+H_FOLLOWS = "H = √(L² − R²) = √(5² − 3²) = 4"
 
 
 class Failure(Exception):
