@@ -18,15 +18,16 @@ constexpr qsizetype kShownArgumentLength = 40;
 
 // Qt's own help text has English headings; this one is Bulgarian throughout.
 QString helpText() {
-    return QStringLiteral("Употреба: velmora [опции]\n"
-                          "Велмора: калкулатор за прав кръгов конус.\n"
-                          "\n"
-                          "Опции:\n"
-                          "  -h, --help     %1\n"
-                          "  -v, --version  %2\n"
-                          "\n"
-                          "Приема и опцията на Qt -platform, например -platform offscreen,\n"
-                          "а под X11 и -display ДИСПЛЕЙ (вижте man velmora).\n")
+    return QStringLiteral(
+               "Употреба: velmora [опции]\n"
+               "Velmora: калкулатор за прав кръгов конус.\n"
+               "\n"
+               "Опции:\n"
+               "  -h, --help     %1\n"
+               "  -v, --version  %2\n"
+               "\n"
+               "Програмата приема и опцията на Qt -platform, например\n"
+               "-platform offscreen, а под X11 – и -display ДИСПЛЕЙ (вижте man velmora).\n")
         .arg(kHelp.description(), kVersion.description());
 }
 

@@ -64,8 +64,9 @@ set(CPACK_PACKAGE_CONTACT "Velmora <maintainers@velmora.bg>")
 set(CPACK_PACKAGE_HOMEPAGE_URL https://velmora.bg)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "calculator for a right circular cone")
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
-    "Velmora works out a right circular cone from two of its radius, slant\n"
-    "height, height, lateral surface and volume. Its window is in Bulgarian.\n"
+    "Velmora finds a right circular cone's radius, slant height, height,\n"
+    "lateral surface and volume from any two of them. Its window is in\n"
+    "Bulgarian.\n"
     "\n"
     "Калкулатор за прав кръгов конус.")
 set(CPACK_STRIP_FILES ON)

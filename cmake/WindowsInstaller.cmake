@@ -41,8 +41,12 @@ set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/window/window-icon.ico)
 set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
 set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
 # (BrandingText itself: CPACK_NSIS_BRANDING_TEXT adds /TRIM, which makensis
-# refuses on Linux.)
-set(CPACK_NSIS_DEFINES "BrandingText 'Velmora ${PROJECT_VERSION}'")
+# refuses on Linux.) The installer's own Bulgarian texts in place of some of
+# NSIS's (packaging/windows/installer_texts.nsh). CPackConfig.cmake quotes the
+# value in double quotes, so it holds none.
+set(CPACK_NSIS_DEFINES
+    "BrandingText 'Velmora ${PROJECT_VERSION}'
+  !include /CHARSET=UTF8 '${PROJECT_SOURCE_DIR}/packaging/windows/installer_texts.nsh'")
 # The GPL asks for no agreement: LICENSE.txt is installed, not shown.
 set(CPACK_RESOURCE_FILE_LICENSE ${velmora_windows_docs}/LICENSE.txt)
 set(CPACK_NSIS_IGNORE_LICENSE_PAGE ON)
@@ -57,7 +61,7 @@ set(CPACK_NSIS_EXECUTABLE_PRE_ARGUMENTS "-XTarget\\\\ amd64-unicode")
 # CPack's installer script speaks every language NSIS knows and picks the
 # one of the Windows it runs on. Velmora speaks Bulgarian only, so its
 # installer does too: a copy of the script with Bulgarian as its one
-# language, and the uninstall shortcut named in Bulgarian.
+# language, and the uninstall shortcut named as Windows names uninstalling.
 # CPack looks for NSIS.template.in in CMAKE_MODULE_PATH before its own.
 set(velmora_nsis_template ${CMAKE_ROOT}/Modules/Internal/CPack/NSIS.template.in)
 file(READ ${velmora_nsis_template} velmora_nsis)
@@ -67,7 +71,7 @@ set(velmora_nsis_edits
     # first becomes Bulgarian.
     " *!insertmacro MUI_LANGUAGE \"[A-Za-z]+\"\n" ""
     "MUI_LANGUAGE \"English\"" "MUI_LANGUAGE \"Bulgarian\""
-    "Uninstall\\.lnk" "Изтриване на Velmora.lnk")
+    "Uninstall\\.lnk" "Деинсталиране на Velmora.lnk")
 while(velmora_nsis_edits)
     list(POP_FRONT velmora_nsis_edits from to)
     string(REGEX MATCH "${from}" found "${velmora_nsis}")

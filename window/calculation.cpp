@@ -21,6 +21,14 @@ bool showsDifferently(const GivenPair& pair, const ConeValues& a, const ConeValu
     return false;
 }
 
+// What the user is told when `pair` with the first given value `first` has
+// no result for `failure`.
+UserMessage failureMessage(const GivenPair& pair, SolveFailure failure, double first,
+                           const NumberSettings& settings) {
+    return failure == SolveFailure::NoCone ? noConeMessage(pair, first, settings)
+                                           : outOfRangeMessage();
+}
+
 ShownCone inMessage(const ConeValues& cone, const NumberSettings& settings) {
     ShownCone shown;
     for (std::size_t i = 0; i < kQuantityCount; ++i)
@@ -53,7 +61,7 @@ CalculationAnswer answerTwoCones(const GivenPair& pair, const TwoConePair& two, 
     if (failure == SolveFailure::NoCone)
         return {std::nullopt, largestVolumeMessage(pair, shownValueInMessage(first, settings),
                                                    shownValueInMessage(largest, settings))};
-    return {std::nullopt, failureMessage(pair, failure)};
+    return {std::nullopt, failureMessage(pair, failure, first, settings)};
 }
 
 } // namespace
@@ -64,7 +72,7 @@ CalculationAnswer answerCalculation(const GivenPair& pair, double first, double 
         return answerTwoCones(pair, *two, first, second, settings);
     const SolveResult result = ConeSolver{}.solve(pair.number, first, second);
     if (!result.ok())
-        return {std::nullopt, failureMessage(pair, result.failure)};
+        return {std::nullopt, failureMessage(pair, result.failure, first, settings)};
     return {result.values, std::nullopt};
 }
 

@@ -1,11 +1,19 @@
 #include "messages.h"
 
 #include "qt_text.h"
+#include "shown_values.h"
 
+#include "velmora/constants.h"
+
+#include <cmath>
 #include <string_view>
 
 namespace velmora {
 namespace {
+
+double piTimesSquare(double x) {
+    return kPi * x * x;
+}
 
 // The relation that the given values of a combination must satisfy, where
 // there is one; the other listed combinations have a cone for any positive
@@ -14,15 +22,21 @@ namespace {
 struct PairLimit {
     ConeQuantity first;
     ConeQuantity second;
-    std::string_view relation;
+    std::string_view relation; // without its full stop
+    // The bound that the relation sets on the second given value, from the
+    // first; nullptr where it compares the two given values themselves.
+    double (*bound)(double first);
 };
 
 constexpr PairLimit kPairLimits[] = {
-    {ConeQuantity::R, ConeQuantity::L, "Образувателната L не може да бъде по-малка от радиуса R."},
-    {ConeQuantity::R, ConeQuantity::S, "Околната повърхнина S не може да бъде по-малка от π·R²."},
-    {ConeQuantity::L, ConeQuantity::H,
-     "Образувателната L не може да бъде по-малка от височината H."},
-    {ConeQuantity::L, ConeQuantity::S, "Околната повърхнина S не може да бъде по-голяма от π·L²."},
+    {ConeQuantity::R, ConeQuantity::L, "Образувателната L не може да бъде по-малка от радиуса R",
+     nullptr},
+    {ConeQuantity::R, ConeQuantity::S, "Околната повърхнина S трябва да е поне π·R²",
+     &piTimesSquare},
+    {ConeQuantity::L, ConeQuantity::H, "Образувателната L не може да бъде по-малка от височината H",
+     nullptr},
+    {ConeQuantity::L, ConeQuantity::S, "Околната повърхнина S трябва да е най-много π·L²",
+     &piTimesSquare},
 };
 
 // The largest volume of the combinations where two cones can share the given
@@ -34,13 +48,13 @@ struct VolumeBound {
 };
 
 constexpr VolumeBound kVolumeBounds[] = {
-    {ConeQuantity::S, "При S = %1 обемът V може да бъде най-много %2."},
+    {ConeQuantity::S, "При околна повърхнина S = %1 обемът V може да бъде най-много %2."},
     {ConeQuantity::L, "При образувателна L = %1 обемът V може да бъде най-много %2."},
 };
 
-const QString kFieldsKept = QStringLiteral("Резултатите в полетата не са променени.");
+const QString kFieldsKept = QStringLiteral("Стойностите в полетата не са променени.");
 
-UserMessage noConeMessage(const QString& relation) {
+UserMessage noCone(const QString& relation) {
     QString text = QStringLiteral("Няма конус с тези стойности.");
     if (!relation.isEmpty())
         text += QLatin1Char('\n') + relation;
@@ -50,17 +64,24 @@ UserMessage noConeMessage(const QString& relation) {
 
 } // namespace
 
-UserMessage failureMessage(const GivenPair& pair, SolveFailure failure) {
-    if (failure == SolveFailure::NoCone) {
-        QString relation;
-        for (const PairLimit& limit : kPairLimits)
-            if (limit.first == pair.first && limit.second == pair.second)
-                relation = toQString(limit.relation);
-        return noConeMessage(relation);
+UserMessage noConeMessage(const GivenPair& pair, double first, const NumberSettings& settings) {
+    QString relation;
+    for (const PairLimit& limit : kPairLimits) {
+        if (limit.first != pair.first || limit.second != pair.second)
+            continue;
+        relation = toQString(limit.relation);
+        // A bound beyond the doubles would read "∞": the relation says enough.
+        if (limit.bound && std::isfinite(limit.bound(first)))
+            relation += QStringLiteral(" ≈ ") + shownValueInMessage(limit.bound(first), settings);
+        relation += QLatin1Char('.');
     }
+    return noCone(relation);
+}
+
+UserMessage outOfRangeMessage() {
     return {QMessageBox::Warning, QStringLiteral("Стойности извън обхвата"),
-            QStringLiteral("Стойностите са твърде големи или твърде малки, за да бъдат "
-                           "изчислени точно.\n") +
+            QStringLiteral("Стойностите са твърде големи или твърде малки и конусът не може да "
+                           "бъде изчислен.\n") +
                 kFieldsKept};
 }
 
@@ -72,11 +93,11 @@ UserMessage largestVolumeMessage(const GivenPair& pair, const QString& first,
     for (const VolumeBound& b : kVolumeBounds)
         if (b.given == pair.first)
             bound = toQString(b.text).arg(first, largest);
-    return noConeMessage(bound);
+    return noCone(bound);
 }
 
 UserMessage secondConeMessage(const GivenPair& pair, const ShownCone& other) {
-    QString text = QStringLiteral("Има и втори конус със същите %1 и %2:")
+    QString text = QStringLiteral("Има и втори конус (с по-малък радиус) със същите %1 и %2:")
                        .arg(toQString(symbolOf(pair.first)), toQString(symbolOf(pair.second)));
     for (const QuantityInfo& q : kQuantities)
         if (!pair.isGiven(q.quantity))

@@ -1,9 +1,11 @@
 // What the window tells the user, as message boxes: the home of every
-// message's title and text. Numbers come in as the message shows them.
+// message's title and text. Numbers come in as the message shows them, but
+// for the bound of a relation, which follows from a given value.
 #pragma once
 
 #include "velmora/cone_quantity.h"
 #include "velmora/cone_solver.h"
+#include "velmora/number_settings.h"
 
 #include <QMessageBox>
 #include <QString>
@@ -18,10 +20,14 @@ struct UserMessage {
     QString text;
 };
 
-// The values of combination `pair` gave no result, with `failure` (not
-// SolveFailure::None): no cone, with the relation they break where the
-// combination has one, or values out of range.
-UserMessage failureMessage(const GivenPair& pair, SolveFailure failure);
+// No cone has the given values of combination `pair`: the message names the
+// relation they break where the combination has one, with its bound worked
+// out from the first given value, `first`, and written under `settings`.
+UserMessage noConeMessage(const GivenPair& pair, double first, const NumberSettings& settings);
+
+// The given values, or a value on the way from them, lie beyond the numbers
+// that can be computed with.
+UserMessage outOfRangeMessage();
 
 // The values of a cone by slot, each as a message shows it.
 using ShownCone = std::array<QString, kQuantityCount>;

@@ -218,7 +218,8 @@ QString Writer::stepLine(const Step& step, const ConeTerms& terms) const {
     case StepKind::Equation:
         return QStringLiteral("%1, тоест %2").arg(symbols, numbers);
     case StepKind::Root:
-        return QStringLiteral("%1 = %2 е положителен корен на %3, намерен приближено: %1 ≈ %4")
+        return QStringLiteral("Отношението %1 = %2 е положителен корен на уравнението %3, "
+                              "намерен приближено: %1 ≈ %4")
             .arg(nameOf(step.gives), toQString(step.meaning), numbers, decimal(terms.decimal[at]));
     case StepKind::Value:
         break;

@@ -119,7 +119,7 @@ void Velmora::CalculateCone() {
     if (!pair)
         return;
     if (tooSmall) {
-        tell(failureMessage(*pair, SolveFailure::OutOfRange));
+        tell(outOfRangeMessage());
         return;
     }
 

@@ -4,9 +4,12 @@
 #include "shown_values.h"
 #include "solution_steps.h"
 
+#include "velmora/exact_formula.h"
 #include "velmora/number_forms.h"
 #include "velmora/value_text.h"
 
+#include <cmath>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -16,6 +19,9 @@ namespace {
 using namespace solution_steps;
 
 using TermValues = std::array<double, kTermCount>;
+// The exact value of each term whose number, as a line puts it in, is that
+// value: nothing for the others.
+using ExactTerms = std::array<std::optional<ExactValue>, kTermCount>;
 
 // The cone's quantities and the values on the way to them: the shape and
 // the root of the cubic that the cone solves, where there is one.
@@ -29,6 +35,42 @@ TermValues termValues(const PairSteps& row, const ConeValues& cone) {
         v[indexOf(Term::y)] = v[indexOf(Term::t)] = cubic.root;
     }
     return v;
+}
+
+// Whether a field shows `exact` whole: its decimal ends within the seven
+// places and within the digits a double holds.
+bool shownWhole(const ExactValue& exact, const NumberSettings& settings) {
+    return exact.isZero() ||
+           readExactValue(formatValue(exact.toDouble(), settings), settings) == exact;
+}
+
+// A given value is exact as its field shows it where that text reads back
+// as the very double given (3, 0,1; not √2 shown as 1,4142136).
+ExactTerms givenExactTerms(const GivenPair& pair, const TermValues& values,
+                           const NumberSettings& settings) {
+    ExactTerms exact;
+    for (const ConeQuantity q : {pair.first, pair.second}) {
+        const std::size_t at = static_cast<std::size_t>(slotOf(q));
+        const std::optional<ExactValue> shown =
+            readExactValue(formatValue(values[at], settings), settings);
+        if (shown && shown->toDouble() == values[at])
+            exact[at] = shown;
+    }
+    return exact;
+}
+
+// The exact value of a step's result from the exact numbers put in, where it
+// agrees with the cone's own value and a field shows it whole.
+std::optional<ExactValue> exactResult(const Step& step, double value, const ExactTerms& exact,
+                                      const NumberSettings& settings) {
+    const ExactResult result = evaluateExact(step.formula, [&](char name) {
+        const std::optional<Term> term = termNamed(name);
+        return term ? exact[indexOf(*term)] : std::nullopt;
+    });
+    if (!result.value || std::abs(result.value->toDouble() - value) > 1e-9 * std::abs(value) ||
+        !shownWhole(*result.value, settings))
+        return std::nullopt;
+    return result.value;
 }
 
 QString nameOf(Term term) {
@@ -49,19 +91,28 @@ QString written(std::string_view formula, const TermValues* values,
     return text + toQString(formula.substr(from));
 }
 
-QString lineOf(const Step& step, const TermValues& values, const NumberSettings& settings) {
+// One step's line; a value that it finds exactly joins `exact`.
+QString lineOf(const Step& step, const TermValues& values, ExactTerms& exact,
+               const NumberSettings& settings) {
     const QString symbols = written(step.formula, nullptr, settings);
     const QString numbers = written(step.formula, &values, settings);
     const QString name = nameOf(step.gives);
-    const QString result = valueText(values[indexOf(step.gives)], settings);
+    const double value = values[indexOf(step.gives)];
     switch (step.kind) {
     case StepKind::Value:
-        return QStringLiteral("%1 = %2 = %3 = %4").arg(name, symbols, numbers, result);
+        // "= 4" where the value is exact, "≈ 47,1238898" where it is rounded.
+        if ((exact[indexOf(step.gives)] = exactResult(step, value, exact, settings)))
+            return QStringLiteral("%1 = %2 = %3 = %4")
+                .arg(name, symbols, numbers,
+                     putIn(exact[indexOf(step.gives)]->toDouble(), settings));
+        return QStringLiteral("%1 = %2 = %3 ≈ %4")
+            .arg(name, symbols, numbers, valueText(value, settings));
     case StepKind::Equation:
         return QStringLiteral("%1, тоест %2").arg(symbols, numbers);
     case StepKind::Root:
-        return QStringLiteral("%1 = %2 е корен на %3, тоест на %4: %1 = %5")
-            .arg(name, toQString(step.meaning), symbols, numbers, result);
+        return QStringLiteral("Отношението %1 = %2 е положителен корен на уравнението %3, "
+                              "намерен приближено: %1 ≈ %4")
+            .arg(name, toQString(step.meaning), numbers, valueText(value, settings));
     }
     return {}; // not reached: every kind has its case
 }
@@ -79,12 +130,13 @@ std::vector<QuantityLines> linesInOrder(const GivenPair& pair, const ConeValues&
     if (row == nullptr)
         return {};
     const TermValues values = termValues(*row, cone);
+    ExactTerms exact = givenExactTerms(pair, values, settings);
     std::vector<QuantityLines> out;
     QStringList onTheWay;
     for (const Step& step : row->steps) {
         if (step.formula.empty())
             continue;
-        onTheWay << lineOf(step, values, settings);
+        onTheWay << lineOf(step, values, exact, settings);
         if (step.kind == StepKind::Value && isQuantity(step.gives)) {
             out.push_back({indexOf(step.gives), onTheWay});
             onTheWay.clear();

@@ -29,7 +29,9 @@ QString valueText(double value, const NumberSettings& settings);
 // How each computed quantity of `cone` follows from the given ones of
 // `pair`, by slot: an equation or a value on the way where there is one,
 // then the quantity's formula in the window's symbols, the same with the
-// numbers put in, and its value, "H = √(L² − R²) = √(5² − 3²) = 4,0000000".
+// numbers put in, and its value: after "=" and without trailing zeros where
+// it is exact, after "≈" as valueText gives it where it is rounded,
+// "H = √(L² − R²) = √(5² − 3²) = 4", "S = π·R·L = π·3·5 ≈ 47,1238898".
 // Numbers are put in as the fields show them, without trailing zeros, or as
 // a power of ten in parentheses where the field hides their digits. Given
 // slots have no lines.

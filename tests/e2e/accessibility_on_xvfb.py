@@ -27,8 +27,8 @@ from gi.repository import Atspi, GLib  # noqa: E402
 warnings.simplefilter("ignore", DeprecationWarning)
 
 CAPTION = "velmora.bg Математика - конус, повърхнина и обем"
-FIELDS = ["R - радиус на основата", "L - образувателна", "H - височина",
-          "S - околна повърхнина", "V - обем"]
+FIELDS = ["R – радиус на основата", "L – образувателна", "H – височина",
+          "S – околна повърхнина", "V – обем"]
 R, L, H, S, V = FIELDS
 BUTTONS = ["Изчисли", "Изчисти"]
 OTHER_NAMES = ["Дадени величини", "Задание", "Чертеж на конус"]
@@ -37,7 +37,7 @@ SAYING_START = "Неприятното"
 EXPECTED = {H: "4.0000000", S: "47.1238898", V: "37.6991118", R: "3.0000000"}
 ANNOUNCED = "R = 3.0000000; L = 5.0000000; H = 4.0000000; S = 47.1238898; V = 37.6991118"
 # How H follows, which its description tells after Calculate.
-H_FOLLOWS = "H = √(L² − R²) = √(5² − 3²) = 4.0000000"
+H_FOLLOWS = "H = √(L² − R²) = √(5² − 3²) = 4"
 
 
 class Failure(Exception):

@@ -14,7 +14,7 @@ class Manual(unittest.TestCase):
         # Each page with its headings and the exit status of a missing display.
         for page, headings, no_display in (
                 ("man/velmora.1", ("OPTIONS", "EXIT STATUS"), "There is no display"),
-                ("man/bg/velmora.1", ("ОПЦИИ", "КОД НА ИЗХОД"), "Няма дисплей")):
+                ("man/bg/velmora.1", ("ОПЦИИ", "ИЗХОДЕН КОД"), "Няма дисплей")):
             with self.subTest(page=page):
                 env = {k: v for k, v in os.environ.items()
                        if not k.startswith("LC_") and k != "MAN_KEEP_FORMATTING"}
@@ -29,6 +29,9 @@ class Manual(unittest.TestCase):
                 self.assertIn(" 1 " + no_display, statuses)
                 self.assertIn("--version", result.stdout)
                 self.assertIn("-platform", result.stdout)
+                # The program's one name, as its window spells it.
+                self.assertIn("Velmora", result.stdout)
+                self.assertNotIn("Велмора", result.stdout)
 
 
 if __name__ == "__main__":

@@ -186,7 +186,7 @@ INSTANTIATE_TEST_SUITE_P(KnownCones, Calculating, ::testing::Values(
     // S and V: the wider cone in the fields, the other one told.
     CalculationCase{"SV_two_cones", plainSettings, 8, "50", "20",
                     {"3.8909756", "4.0903609", "1.2614916", "50.0000000", "20.0000000"},
-                    "Има и втори конус със същите S и V:\nR = 1.2050260\nL = 13.2075946\nH = 13.1525081"},
+                    "Има и втори конус (с по-малък радиус) със същите S и V:\nR = 1.2050260\nL = 13.2075946\nH = 13.1525081"},
     // Where H² = 2·R² the two cones are one: no message.
     CalculationCase{"SV_one_cone_where_H2_is_2R2", bulgarianSettings, 8, "5,68", "1,57943",
                     {"1,0216895", "1,7696181", "1,4448871", "5,6800000", "1,5794300"}},
@@ -196,7 +196,7 @@ INSTANTIATE_TEST_SUITE_P(KnownCones, Calculating, ::testing::Values(
     // L and V, chosen with the keyboard: the flat cone in the fields, the needle told.
     CalculationCase{"LV_two_cones", plainSettings, 9, "5", "20",
                     {"4.9382856", "5.0000000", "0.7831572", "77.5704089", "20.0000000"},
-                    "Има и втори конус със същите L и V:\nR = 2.0460355\nH = 4.5622077\nS = 32.1390504",
+                    "Има и втори конус (с по-малък радиус) със същите L и V:\nR = 2.0460355\nH = 4.5622077\nS = 32.1390504",
                     Choose::End},
     CalculationCase{"LV_two_cones_bg_BG", bulgarianSettings, 9, "10", "100",
                     {"9,9534379", "10,0000000", "0,9638849", "312,6964738", "100,0000000"},
@@ -275,6 +275,8 @@ TEST_P(NoCone, KeepsEveryFieldAndTellsTheUser) {
     const FieldTexts before = user().fieldTexts();
     const QString message = user().closeMessageDuring([this] { user().pressCalculate(); });
     EXPECT_TRUE(message.contains(QString::fromUtf8(c.relation))) << message.toStdString();
+    EXPECT_TRUE(message.endsWith(QStringLiteral("\nСтойностите в полетата не са променени.")))
+        << message.toStdString();
     EXPECT_EQ(user().fieldTexts(), before);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
@@ -283,12 +285,19 @@ INSTANTIATE_TEST_SUITE_P(
     AtTheLimits, NoCone,
     ::testing::Values(
         NoConeCase{"L_below_R", 0, "5", "4", "L не може да бъде по-малка от радиуса R"},
-        NoConeCase{"S_below_piR2", 2, "1", "3.14", "S не може да бъде по-малка от π·R²"},
+        NoConeCase{"S_below_piR2", 2, "1", "3.14",
+                   "Околната повърхнина S трябва да е поне π·R² ≈ 3.1415927.\n"},
         NoConeCase{"H_above_L", 4, "4", "5", "L не може да бъде по-малка от височината H"},
-        NoConeCase{"S_above_piL2", 5, "1", "3.15", "S не може да бъде по-голяма от π·L²"},
-        NoConeCase{"SV_V_above_its_largest", 8, "0.57", "0.0503",
-                   "При S = 0.5700000 обемът V може да бъде най-много 0.0502100."},
-        NoConeCase{"overflow", 0, "1e200", "2e200", "твърде големи или твърде малки"},
+        NoConeCase{"S_above_piL2", 5, "1", "3.15",
+                   "Околната повърхнина S трябва да е най-много π·L² ≈ 3.1415927.\n"},
+        // A bound beyond the doubles goes unwritten.
+        NoConeCase{"S_below_a_bound_beyond_the_doubles", 2, "1e200", "1",
+                   "Околната повърхнина S трябва да е поне π·R².\n"},
+        NoConeCase{
+            "SV_V_above_its_largest", 8, "0.57", "0.0503",
+            "При околна повърхнина S = 0.5700000 обемът V може да бъде най-много 0.0502100."},
+        NoConeCase{"overflow", 0, "1e200", "2e200",
+                   "твърде големи или твърде малки и конусът не може да бъде изчислен.\n"},
         NoConeCase{"infinite", 1, "1e999", "1", "твърде големи или твърде малки"},
         // Too small for a double: read as 0, but out of range as 1e400 is.
         NoConeCase{"positive_below_the_doubles", 0, "1e-400", "5",
@@ -296,7 +305,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Long numbers are shown whole, wrapped inside the box.
         NoConeCase{
             "SV_huge_values_shown_whole", 8, "1e100", "1e150",
-            "При S = "
+            "При околна повърхнина S = "
             "10000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
             "000000000000000.0000000 обемът V може да бъде най-много "
             "11667501508985200000000000000000000000000000000000000000000000000000000000000000000000"

@@ -1,11 +1,21 @@
-// The texts of the window: the controls' captions, the two texts it holds, and Qt's own texts.
+// The texts of the window: the controls' captions, the two texts it holds,
+// Qt's own texts, and the program's own messages and tooltips, read for the
+// faults a Bulgarian editor marks.
+#include "accessible_texts.h"
 #include "application_setup.h"
 #include "layout_table.h"
+#include "messages.h"
 #include "qt_text.h"
+#include "shown_values.h"
 #include "table_rows.h"
+#include "textbook_solution.h"
 #include "user_actions.h"
 #include "window_test_support.h"
 #include "window_texts.h"
+#include "worked_solution.h"
+
+#include <velmora/constants.h>
+#include <velmora/value_text.h>
 
 #include <QAction>
 #include <QApplication>
@@ -15,13 +25,17 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace velmora::test {
 namespace {
@@ -143,6 +157,117 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(QtText{"Bulgarian_AssignmentCopy", "bg_BG", "Text1", 0, "&Копиране"},
                       QtText{"German_FieldUndo", "de_DE", "Text2", 0, "&Отмяна"},
                       QtText{"Arabic_MessageBoxOk", "ar_EG", "message box", 0, "Добре"}),
+    rowName);
+
+// ---- The program's own texts, each read once in Bulgarian
+
+// A text and where it shows.
+using PlacedText = std::pair<std::string, QString>;
+
+// Every message, tooltip and screen reader text of the window, and the
+// solution of each combination, for a cone with R = 3, L = 5 (two for S V
+// and L V), in bg_BG.
+std::vector<PlacedText> programTexts(const Velmora& window) {
+    const NumberSettings settings = bulgarianSettings();
+    std::vector<PlacedText> texts;
+    auto add = [&texts](std::string where, const QString& text) {
+        if (!text.isEmpty())
+            texts.emplace_back(std::move(where), text);
+    };
+    auto addMessage = [&](const std::string& where, const UserMessage& m) {
+        add(where + " title", m.title);
+        add(where, m.text);
+    };
+    add("window description", toQString(accessibility::kWindowDescription));
+    for (const accessibility::AccessibleText& a : accessibility::kAccessibleTexts) {
+        add(std::string(layout::controlId(a.name, a.index)), toQString(a.accessibleName));
+        add(std::string(layout::controlId(a.name, a.index)), toQString(a.description));
+    }
+    for (const accessibility::EntryText& e : accessibility::kEntryTexts) {
+        add("list entry", toQString(e.accessibleName));
+        add("list entry", toQString(e.description));
+    }
+    add("picture tooltip", window.Picture1->toolTip());
+    add("copy entry", worked_solution::copyEntryText());
+    add("no solution yet", textbook::noSolutionYet());
+    add("solution outdated", textbook::solutionOutdated());
+    addMessage("out of range", outOfRangeMessage());
+
+    constexpr ConeValues kCone{{3, 5, 4, 15 * kPi, 12 * kPi}};
+    for (const GivenPair& pair : kListedPairs) {
+        const std::string name = "pair " + std::string(pair.label) + ": ";
+        addMessage(name + "no cone", noConeMessage(pair, 3, settings));
+        const double first = kCone.bySlot[static_cast<std::size_t>(slotOf(pair.first))];
+        const double second = kCone.bySlot[static_cast<std::size_t>(slotOf(pair.second))];
+        const std::vector<ConeValues> cones = ConeSolver{}.solveAll(pair.number, first, second);
+        if (cones.empty()) {
+            ADD_FAILURE() << name << "no cone";
+            continue;
+        }
+        if (findTwoConePair(pair.number)) {
+            ShownCone other;
+            for (std::size_t i = 0; i < kQuantityCount; ++i)
+                other[i] = shownValueInMessage(cones.back().bySlot[i], settings);
+            addMessage(name + "second cone", secondConeMessage(pair, other));
+            addMessage(name + "largest volume",
+                       largestVolumeMessage(pair, shownValueInMessage(first, settings),
+                                            shownValueInMessage(2 * second, settings)));
+        }
+        for (const QStringList& lines : worked_solution::derivation(pair, cones.front(), settings))
+            add(name + "tooltip", lines.join(u'\n'));
+        for (const bool byHand : {false, true}) {
+            textbook::Problem problem{pair, cones, {}, settings, byHand};
+            for (std::size_t i = 0; i < problem.given.size(); ++i) {
+                const double value = i == 0 ? first : second;
+                problem.given[i].typed = shownValue(value, settings);
+                problem.given[i].exact =
+                    readExactValue(problem.given[i].typed.toStdString(), settings);
+            }
+            add(name + "solution", textbook::solution(problem).join(u'\n'));
+        }
+    }
+    return texts;
+}
+
+// What a Bulgarian editor marks, each with a fault it finds.
+struct TextRule {
+    const char* name;
+    const char* pattern;
+    const char* fault;
+};
+
+class TextRules : public WindowTest, public ::testing::WithParamInterface<TextRule> {};
+
+TEST_P(TextRules, FindNoFaultInTheProgramsTexts) {
+    const TextRule& rule = GetParam();
+    const QRegularExpression pattern(QString::fromUtf8(rule.pattern),
+                                     QRegularExpression::UseUnicodePropertiesOption |
+                                         QRegularExpression::MultilineOption);
+    ASSERT_TRUE(pattern.isValid()) << pattern.errorString().toStdString();
+    ASSERT_TRUE(pattern.match(QString::fromUtf8(rule.fault)).hasMatch()) << rule.fault;
+    const std::vector<PlacedText> texts = programTexts(*window);
+    ASSERT_GT(texts.size(), 100u);
+    for (const auto& [where, text] : texts) {
+        const QRegularExpressionMatch found = pattern.match(text);
+        EXPECT_FALSE(found.hasMatch())
+            << where << ": \""
+            << text.mid(std::max<qsizetype>(found.capturedStart() - 12, 0), 30).toStdString()
+            << '"';
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Bulgarian, TextRules,
+    ::testing::Values(
+        // A Latin letter where a Cyrillic one is meant: "Oбем", "конуc".
+        TextRule{"LatinLetterInACyrillicWord", R"(\p{Cyrillic}\p{Latin}|\p{Latin}\p{Cyrillic})",
+                 "Oбем"},
+        // ...or the Latin twin of a one-letter word: "c тези", "S a V".
+        TextRule{"LatinOneLetterWord", R"((?<![\w.])[aceo](?![\w(]))", "c тези стойности"},
+        // A dash between words is an en dash, a minus in a formula is −.
+        TextRule{"HyphenBetweenBlanks", R"(\s-\s)", "R - радиус"},
+        TextRule{"DoubledBlank", R"([ \x{00a0}]{2})", "два  конуса"},
+        TextRule{"BlankAtTheEndOfALine", R"([ \x{00a0}]$)", "Няма конус. \nСтойностите"}),
     rowName);
 
 } // namespace

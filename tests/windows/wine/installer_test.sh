@@ -32,8 +32,9 @@ registered() {
 start_window_manager
 start_wine "$setup"
 await_window 60 "Velmora"
-title=$(LC_ALL=C.UTF-8 x_query xprop -id "$window" _NET_WM_NAME | sed 's/^[^"]*"//; s/ *"$//')
-[ "$title" = "Инсталиране на Velmora" ] || fail "installer caption: $title"
+# The caption whole, a blank at its end included.
+title=$(LC_ALL=C.UTF-8 x_query xprop -id "$window" _NET_WM_NAME | sed 's/^[^"]*"//; s/"$//')
+[ "$title" = "Инсталиране на Velmora" ] || fail "installer caption: [$title]"
 ok "installer caption: $title"
 import -window root "$shot"
 stop_wine
@@ -46,7 +47,7 @@ for file in velmora.exe LICENSE.txt README.txt Uninstall.exe; do
     [ -f "$folder/$file" ] || fail "not installed: $folder/$file"
 done
 ok "installed: $(ls "$folder" | tr '\n' ' ')"
-for link in "Velmora.lnk" "Изтриване на Velmora.lnk"; do
+for link in "Velmora.lnk" "Деинсталиране на Velmora.lnk"; do
     [ -f "$menu/$link" ] || fail "no Start-menu shortcut $menu/$link"
 done
 # A shortcut names its target's full path in the code page of programs that

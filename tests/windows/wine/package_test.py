@@ -40,7 +40,8 @@ class Package(Resources, unittest.TestCase):
     def test_readme_is_bulgarian_and_names_the_files(self):
         readme = self.zip.read(f"{TOP}/README.txt").decode("utf-8")
         for words in ("калкулатор за прав кръгов конус", "velmora.exe", "LICENSE.txt",
-                      f"velmora-{VERSION}-setup.exe", f"Velmora {VERSION}"):
+                      f"velmora-{VERSION}-setup.exe", f"Velmora {VERSION}",
+                      "„Деинсталиране на Velmora“"):
             with self.subTest(words):
                 self.assertIn(words, readme)
 

@@ -64,5 +64,10 @@ class Resources:
                 self.assertEqual(table["FileVersion"], self.version)
                 self.assertEqual(table["ProductVersion"], self.version)
                 self.assertEqual(table["ProductName"], "Velmora")
+                self.assertEqual(table["CompanyName"], "Velmora")
                 self.assertEqual(table["OriginalFilename"], "velmora.exe")
+                # One spelling of the name, the window's, in both languages.
+                self.assertTrue(table["FileDescription"].startswith("Velmora — "))
+                for key, value in table.items():
+                    self.assertNotIn("Велмора", value, key)
         self.assertIn("калкулатор за прав кръгов конус", strings["040204b0"]["FileDescription"])
