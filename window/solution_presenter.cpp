@@ -102,6 +102,8 @@ void SolutionPresenter::showSolutionWindow() {
         solutionWindow_ = new SolutionWindow(window_, copy_);
         connect(solutionWindow_, &SolutionWindow::handCalculationToggled, this,
                 &SolutionPresenter::updateSolutionWindow);
+        connect(solutionWindow_, &SolutionWindow::unitChanged, this,
+                &SolutionPresenter::updateSolutionWindow);
         updateSolutionWindow();
     }
     solutionWindow_->show();
@@ -112,12 +114,14 @@ void SolutionPresenter::showSolutionWindow() {
 }
 
 void SolutionPresenter::updateSolutionWindow() {
-    if (problem_)
+    if (problem_) {
         problem_->handCalculation = solutionWindow_ && solutionWindow_->handCalculation();
+        problem_->unit = solutionWindow_ ? solutionWindow_->unit() : LengthUnit::None;
+    }
     if (!solutionWindow_)
         return;
     if (problem_ && !outdated_)
-        solutionWindow_->showSolution(textbook::solution(*problem_).join(QLatin1Char('\n')));
+        solutionWindow_->showSolution(*problem_);
     else
         solutionWindow_->showNoSolution(problem_ ? textbook::solutionOutdated()
                                                  : textbook::noSolutionYet());

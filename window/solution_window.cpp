@@ -1,5 +1,7 @@
 #include "solution_window.h"
 
+#include "unit_and_print_row.h"
+
 #include <QAction>
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -20,6 +22,7 @@ constexpr QSize kInitialSize(640, 560);
 
 SolutionWindow::SolutionWindow(QWidget* owner, QAction* copy)
     : QWidget(owner, Qt::Window), text_(new QPlainTextEdit(this)),
+      unitAndPrint_(new UnitAndPrintRow(this)),
       handCalculation_(new QCheckBox(QStringLiteral("π ≈ 3,14"), this)) {
     setWindowTitle(QStringLiteral("Решение"));
     setAttribute(Qt::WA_DeleteOnClose, false);
@@ -36,6 +39,7 @@ SolutionWindow::SolutionWindow(QWidget* owner, QAction* copy)
         QStringLiteral("Десетичните стойности в решението се изчисляват с π ≈ 3,14 и се "
                        "закръглят до стотни, както при решаване на ръка."));
     connect(handCalculation_, &QCheckBox::toggled, this, &SolutionWindow::handCalculationToggled);
+    connect(unitAndPrint_, &UnitAndPrintRow::unitChanged, this, &SolutionWindow::unitChanged);
 
     auto* copyButton = new QPushButton(copy->text(), this);
     copyButton->setEnabled(copy->isEnabled());
@@ -53,21 +57,28 @@ SolutionWindow::SolutionWindow(QWidget* owner, QAction* copy)
     buttons->addWidget(close);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(text_);
+    layout->addWidget(unitAndPrint_);
     layout->addLayout(buttons);
     resize(kInitialSize);
     setFocusProxy(text_);
 }
 
-void SolutionWindow::showSolution(const QString& text) {
-    text_->setPlainText(text);
+void SolutionWindow::showSolution(const textbook::Problem& problem) {
+    text_->setPlainText(textbook::solution(problem).join(QLatin1Char('\n')));
+    unitAndPrint_->setSolution(problem);
 }
 
 void SolutionWindow::showNoSolution(const QString& sentence) {
     text_->setPlainText(sentence);
+    unitAndPrint_->setSolution(std::nullopt);
 }
 
 bool SolutionWindow::handCalculation() const {
     return handCalculation_->isChecked();
+}
+
+LengthUnit SolutionWindow::unit() const {
+    return unitAndPrint_->unit();
 }
 
 QString SolutionWindow::shownText() const {
