@@ -286,27 +286,59 @@ INSTANTIATE_TEST_SUITE_P(Cones, PrintedScale, ::testing::Values(
     rowName);
 // clang-format on
 
-// The pixels of one colour of a rendered page: their bounding box.
-std::optional<QRect> extentOf(const QImage& page, QRgb colour) {
+// Where the net's tints show on a rendered page.
+constexpr QRgb kSectorTint = qRgb(255, 233, 168);
+constexpr QRgb kBaseTint = qRgb(196, 226, 255);
+
+bool isTint(QRgb pixel, QRgb tint) {
     constexpr int kTolerance = 12;
+    return std::abs(qRed(pixel) - qRed(tint)) <= kTolerance &&
+           std::abs(qGreen(pixel) - qGreen(tint)) <= kTolerance &&
+           std::abs(qBlue(pixel) - qBlue(tint)) <= kTolerance;
+}
+
+// The bounding box of the pixels of one tint.
+std::optional<QRect> extentOf(const QImage& page, QRgb tint) {
     QRect box;
-    for (int y = 0; y < page.height(); ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(page.constScanLine(y));
+    for (int y = 0; y < page.height(); ++y)
         for (int x = 0; x < page.width(); ++x)
-            if (std::abs(qRed(line[x]) - qRed(colour)) <= kTolerance &&
-                std::abs(qGreen(line[x]) - qGreen(colour)) <= kTolerance &&
-                std::abs(qBlue(line[x]) - qBlue(colour)) <= kTolerance)
+            if (isTint(page.pixel(x, y), tint))
                 box |= QRect(x, y, 1, 1);
-    }
     return box.isEmpty() ? std::nullopt : std::optional(box);
+}
+
+// The width in pixels of the line that borders a tint, from the first pixel
+// past the tint onwards: the ink of the pixels up to paper or a tint.
+double lineWidth(const QImage& page, QPoint from, QPoint step) {
+    double ink = 0;
+    for (QPoint p = from; page.valid(p); p += step) {
+        const QRgb pixel = page.pixel(p);
+        if (qGray(pixel) > 250 || isTint(pixel, kSectorTint) || isTint(pixel, kBaseTint))
+            break;
+        ink += (255 - qGray(pixel)) / 255.0;
+    }
+    return ink;
+}
+
+// The direction of a straight edge over a tint, from the topmost tinted
+// pixels of two columns.
+QPointF edgeDirection(const QImage& page, int nearX, int farX) {
+    const auto top = [&page](int x) {
+        for (int y = 0; y < page.height(); ++y)
+            if (isTint(page.pixel(x, y), kSectorTint))
+                return y;
+        return -1;
+    };
+    return QPointF(farX - nearX, top(farX) - top(nearX));
 }
 
 // «R L» 3 5 in cm: the text holds the answers, and on paper the sector has
 // a radius of 5 cm and an angle of 216°, the base circle a radius of 3 cm.
-// Measured on the page rendered at 254 dpi, 100 pixels a centimetre, from
-// the tints of the sector and the circle: the sector hangs from its apex
-// with its bisector downwards, so its width is 2L (α > 180°), its lowest
-// point is L under the apex and its highest are the arc's ends.
+// Measured on the page rendered at 254 dpi, 100 pixels a centimetre, up to
+// the middle of the cutting line: the tints' extents and half the line on
+// either side. The sector is 2L wide (α > 180°); its angle is 360° less the
+// angle between its straight edges, whose directions are read where they
+// bound the tint from above, halfway between the apex and the arc.
 TEST_F(UnitAndPrinting, ThePdfHoldsTheAnswersAndTheNetAtRealSize) {
     calculate(0, QStringLiteral("3"), QStringLiteral("5"));
     chooseUnit(2);
@@ -322,26 +354,39 @@ TEST_F(UnitAndPrinting, ThePdfHoldsTheAnswersAndTheNetAtRealSize) {
     run(QStringLiteral("pdftoppm"),
         {QStringLiteral("-r"), QStringLiteral("254"), QStringLiteral("-png"), pdf,
          folder.filePath(QStringLiteral("page"))});
+    QImage page;
     std::optional<QRect> sector, base;
     for (const QString& name : QDir(folder.path()).entryList({QStringLiteral("page*.png")})) {
-        const QImage page = QImage(folder.filePath(name)).convertToFormat(QImage::Format_RGB32);
-        if (auto found = extentOf(page, qRgb(255, 233, 168))) {
-            sector = found;
-            base = extentOf(page, qRgb(196, 226, 255));
-        }
+        page = QImage(folder.filePath(name)).convertToFormat(QImage::Format_RGB32);
+        sector = extentOf(page, kSectorTint);
+        base = extentOf(page, kBaseTint);
+        if (sector && base)
+            break;
     }
     ASSERT_TRUE(sector && base) << "no net on any page";
     constexpr double kPixelsPerCm = 100;
-    const double slant = sector->width() / 2.0;
-    const double apexY = sector->bottom() - slant;
-    const double alpha = 2 * std::acos((sector->top() - apexY) / slant) * 180 / std::numbers::pi;
+    const QPoint centre = base->center();
+    const double line = (lineWidth(page, QPoint(base->left() - 1, centre.y()), QPoint(-1, 0)) +
+                         lineWidth(page, QPoint(base->right() + 1, centre.y()), QPoint(1, 0))) /
+                        2;
+    EXPECT_NEAR(line, 3, 1) << "a cutting line of 0,3 mm";
+    const double radius = (base->width() + line) / 2;
+    EXPECT_NEAR(radius / kPixelsPerCm, 3.0, 0.03);
+    EXPECT_NEAR((base->height() + line) / 2 / kPixelsPerCm, 3.0, 0.03);
+
+    const double slant = (sector->width() + line) / 2;
     EXPECT_NEAR(slant / kPixelsPerCm, 5.0, 0.05);
-    EXPECT_NEAR(alpha, 216.0, 2.16);
-    EXPECT_NEAR(base->width() / 2.0 / kPixelsPerCm, 3.0, 0.03);
-    EXPECT_NEAR(base->height() / 2.0 / kPixelsPerCm, 3.0, 0.03);
+    const int apexX = sector->center().x();
+    const auto x = [&](double fraction) { return apexX + static_cast<int>(fraction * slant); };
+    const QPointF left = edgeDirection(page, x(-0.3), x(-0.7));
+    const QPointF right = edgeDirection(page, x(0.3), x(0.7));
+    const double between =
+        std::acos(QPointF::dotProduct(left, right) / std::hypot(left.x(), left.y()) /
+                  std::hypot(right.x(), right.y()));
+    EXPECT_NEAR(360 - between * 180 / std::numbers::pi, 216.0, 2.16);
     // The circle touches the middle of the arc.
     EXPECT_NEAR(base->top(), sector->bottom(), 5);
-    EXPECT_NEAR(base->center().x(), sector->center().x(), 5);
+    EXPECT_NEAR(centre.x(), apexX, 5);
 }
 
 // ---- A PDF that cannot be written
