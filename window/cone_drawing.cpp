@@ -1,5 +1,7 @@
 #include "cone_drawing.h"
 
+#include "textbook_solution.h"
+
 #include "velmora/number_forms.h"
 #include "velmora/superscript_digits.h"
 #include "velmora/value_text.h"
@@ -725,6 +727,22 @@ QString coneDrawingDescription(const std::vector<DrawnCone>& cones, const Drawin
                              ? QStringLiteral("Осното сечение и развивката на конуса: ")
                              : QStringLiteral("Осните сечения и развивките на двата конуса: ");
     return what + each.join(QStringLiteral("; ")) + QLatin1Char('.');
+}
+
+} // namespace velmora
+
+namespace velmora {
+
+std::vector<DrawnCone> drawnCones(const textbook::Problem& problem) {
+    const bool two = problem.cones.size() > 1;
+    std::vector<DrawnCone> cones;
+    for (std::size_t i = 0; i < problem.cones.size(); ++i) {
+        const ConeValues& cone = problem.cones[i];
+        cones.push_back(
+            {two ? textbook::coneTitle(i) : QString(),
+             coneNet(cone[ConeQuantity::R], cone[ConeQuantity::L], cone[ConeQuantity::H])});
+    }
+    return cones;
 }
 
 } // namespace velmora

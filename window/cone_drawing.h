@@ -21,6 +21,9 @@
 class QPainter;
 
 namespace velmora {
+namespace textbook {
+struct Problem;
+}
 
 struct DrawnCone {
     QString title; // empty for the one cone of a solution
@@ -60,5 +63,9 @@ double paintConeDrawing(QPainter& painter, const QRectF& area, const std::vector
 // What the drawing shows, in one sentence for a screen reader: "Осното
 // сечение и развивката на конуса: R = 3, L = 5, H = 4, α = 216°."
 QString coneDrawingDescription(const std::vector<DrawnCone>& cones, const DrawingStyle& style);
+
+// The cones of a solution as they are drawn, on screen and on paper: each of
+// two titled as the solution's text titles it.
+std::vector<DrawnCone> drawnCones(const textbook::Problem& problem);
 
 } // namespace velmora

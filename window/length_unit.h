@@ -31,10 +31,11 @@ constexpr const LengthUnitInfo& unitInfo(LengthUnit unit) {
 }
 
 // What follows a value of the given power of length (1 a length, 2 an area,
-// 3 a volume): " cm", " cm²", " cm³"; empty without a unit.
+// 3 a volume): " cm", " cm²", " cm³"; empty without a unit, and for power 0
+// (a ratio, or an angle in degrees).
 inline QString unitSuffix(LengthUnit unit, int power) {
     const LengthUnitInfo& info = unitInfo(unit);
-    if (info.unit == LengthUnit::None)
+    if (info.unit == LengthUnit::None || power == 0)
         return {};
     static constexpr std::array<const char16_t*, 4> kPowers{u"", u"", u"²", u"³"};
     return QStringLiteral(" ") + QString::fromLatin1(info.symbol) +

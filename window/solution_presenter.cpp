@@ -1,7 +1,6 @@
 #include "solution_presenter.h"
 
 #include "accessible_texts.h"
-#include "cone_net.h"
 #include "qt_text.h"
 #include "solution_window.h"
 #include "worked_solution.h"
@@ -34,21 +33,6 @@ QString plainDescription(std::size_t slot) {
         if (a.name == layout::ControlName::Text2 && a.index == static_cast<int>(slot))
             return toQString(a.description);
     return {};
-}
-
-// The cones of a solution as the drawing beside it draws them, each of two
-// titled as the solution's text titles it.
-std::vector<DrawnCone> drawnCones(const textbook::Problem& problem) {
-    static constexpr std::array<const char*, 2> kTitles{"Първи конус (с по-голям радиус)",
-                                                        "Втори конус (с по-малък радиус)"};
-    std::vector<DrawnCone> cones;
-    for (std::size_t i = 0; i < problem.cones.size(); ++i) {
-        const ConeValues& cone = problem.cones[i];
-        cones.push_back(
-            {problem.cones.size() > 1 ? QString::fromUtf8(kTitles.at(i)) : QString(),
-             coneNet(cone[ConeQuantity::R], cone[ConeQuantity::L], cone[ConeQuantity::H])});
-    }
-    return cones;
 }
 
 } // namespace
@@ -118,6 +102,8 @@ void SolutionPresenter::showSolutionWindow() {
         solutionWindow_ = new SolutionWindow(window_, copy_);
         connect(solutionWindow_, &SolutionWindow::handCalculationToggled, this,
                 &SolutionPresenter::updateSolutionWindow);
+        connect(solutionWindow_, &SolutionWindow::unitChanged, this,
+                &SolutionPresenter::updateSolutionWindow);
         updateSolutionWindow();
     }
     solutionWindow_->show();
@@ -128,17 +114,17 @@ void SolutionPresenter::showSolutionWindow() {
 }
 
 void SolutionPresenter::updateSolutionWindow() {
-    if (problem_)
+    if (problem_) {
         problem_->handCalculation = solutionWindow_ && solutionWindow_->handCalculation();
+        problem_->unit = solutionWindow_ ? solutionWindow_->unit() : LengthUnit::None;
+    }
     if (!solutionWindow_)
         return;
-    if (problem_ && !outdated_) {
-        solutionWindow_->showSolution(textbook::solution(*problem_).join(QLatin1Char('\n')));
-        solutionWindow_->showCones(drawnCones(*problem_), problem_->settings);
-    } else {
+    if (problem_ && !outdated_)
+        solutionWindow_->showSolution(*problem_);
+    else
         solutionWindow_->showNoSolution(problem_ ? textbook::solutionOutdated()
                                                  : textbook::noSolutionYet());
-    }
 }
 
 void SolutionPresenter::present(const GivenPair& pair, const ConeValues& cone,

@@ -1,6 +1,8 @@
 #include "solution_window.h"
 
+#include "cone_drawing.h"
 #include "cone_drawing_widget.h"
+#include "unit_and_print_row.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -28,7 +30,7 @@ constexpr int kInitialTextWidth = 640;
 
 SolutionWindow::SolutionWindow(QWidget* owner, QAction* copy)
     : QWidget(owner, Qt::Window), text_(new QPlainTextEdit(this)),
-      drawing_(new ConeDrawingWidget(this)),
+      drawing_(new ConeDrawingWidget(this)), unitAndPrint_(new UnitAndPrintRow(this)),
       handCalculation_(new QCheckBox(QStringLiteral("π ≈ 3,14"), this)) {
     setWindowTitle(QStringLiteral("Решение"));
     setAttribute(Qt::WA_DeleteOnClose, false);
@@ -45,6 +47,7 @@ SolutionWindow::SolutionWindow(QWidget* owner, QAction* copy)
         QStringLiteral("Десетичните стойности в решението се изчисляват с π ≈ 3,14 и се "
                        "закръглят до стотни, както при решаване на ръка."));
     connect(handCalculation_, &QCheckBox::toggled, this, &SolutionWindow::handCalculationToggled);
+    connect(unitAndPrint_, &UnitAndPrintRow::unitChanged, this, &SolutionWindow::unitChanged);
 
     auto* copyButton = new QPushButton(copy->text(), this);
     copyButton->setEnabled(copy->isEnabled());
@@ -69,6 +72,7 @@ SolutionWindow::SolutionWindow(QWidget* owner, QAction* copy)
     splitter->setSizes({kInitialTextWidth, kInitialSize.width() - kInitialTextWidth});
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(splitter);
+    layout->addWidget(unitAndPrint_);
     layout->addLayout(buttons);
     // No larger than most of the screen, at 200 % on a small one too.
     const QScreen* screen = owner ? owner->screen() : this->screen();
@@ -76,21 +80,25 @@ SolutionWindow::SolutionWindow(QWidget* owner, QAction* copy)
     setFocusProxy(text_);
 }
 
-void SolutionWindow::showSolution(const QString& text) {
-    text_->setPlainText(text);
-}
-
-void SolutionWindow::showCones(std::vector<DrawnCone> cones, const NumberSettings& settings) {
-    drawing_->setCones(std::move(cones), settings);
+void SolutionWindow::showSolution(const textbook::Problem& problem) {
+    text_->setPlainText(textbook::solution(problem).join(QLatin1Char('\n')));
+    unitAndPrint_->setSolution(problem);
+    drawing_->setUnit(problem.unit);
+    drawing_->setCones(drawnCones(problem), problem.settings);
 }
 
 void SolutionWindow::showNoSolution(const QString& sentence) {
     text_->setPlainText(sentence);
     drawing_->setCones({}, {});
+    unitAndPrint_->setSolution(std::nullopt);
 }
 
 bool SolutionWindow::handCalculation() const {
     return handCalculation_->isChecked();
+}
+
+LengthUnit SolutionWindow::unit() const {
+    return unitAndPrint_->unit();
 }
 
 QString SolutionWindow::shownText() const {

@@ -23,6 +23,11 @@ using Q = ConeQuantity;
 
 // π as a pupil takes it when told "(π ≈ 3,14)".
 constexpr double kHandPi = 3.14;
+// The power of length of each term, in the order of kTermNames: lengths,
+// the lateral surface an area, the volume; the cubic's terms are ratios.
+constexpr std::array<int, kTermCount> kLengthPowers{1, 1, 1, 2, 3, 0, 0, 0};
+static_assert(kTermNames == "RLHSVqyt");
+
 // Each answer to hundredths.
 double roundedToHundredths(double value) {
     return std::round(value * 100) / 100;
@@ -55,6 +60,7 @@ public:
     explicit Writer(const Problem& p) : p_(p) {}
 
     QStringList write();
+    QString givenValues() const;
 
 private:
     const NumberSettings& settings() const { return p_.settings; }
@@ -62,6 +68,9 @@ private:
     QString nameOf(Term term) const {
         return QString(QChar::fromLatin1(kTermNames[indexOf(term)]));
     }
+    // " cm²" after a value of the given power of length; empty without a unit.
+    QString unitOf(int power) const { return unitSuffix(p_.unit, power); }
+    QString unitOf(Term term) const { return unitOf(kLengthPowers[indexOf(term)]); }
 
     // A decimal as the solution writes it: as its field shows it, or the
     // pupil's to hundredths.
@@ -70,8 +79,9 @@ private:
     // places is written as that decimal; any other exact value in its form.
     static bool endsWithinSevenDecimals(const ExactValue& exact);
     QString exactForm(const ExactValue& exact) const;
-    // "= 4", "= 15π ≈ 47,1238898" or "≈ 47,1238898".
-    QString result(const std::optional<ExactValue>& exact, double value) const;
+    // "= 4", "= 15π ≈ 47,1238898" or "≈ 47,1238898", and the unit of
+    // `power`: "= 15π ≈ 47,1238898 cm²".
+    QString result(const std::optional<ExactValue>& exact, double value, int power) const;
     // A term's number inside a formula.
     QString putIn(const ConeTerms& terms, Term term, bool bare) const;
     // `decimalsOnly`: every number as a decimal, as in the cubic solved
@@ -114,13 +124,13 @@ QString Writer::exactForm(const ExactValue& exact) const {
     return QString::fromStdString(exactText(exact, settings()));
 }
 
-QString Writer::result(const std::optional<ExactValue>& exact, double value) const {
+QString Writer::result(const std::optional<ExactValue>& exact, double value, int power) const {
     if (exact && endsWithinSevenDecimals(*exact))
-        return QStringLiteral("= ") + exactForm(*exact);
+        return QStringLiteral("= ") + exactForm(*exact) + unitOf(power);
     QString text;
     if (exact)
         text = QStringLiteral("= ") + exactForm(*exact) + QLatin1Char(' ');
-    return text + QStringLiteral("≈ ") + decimal(value);
+    return text + QStringLiteral("≈ ") + decimal(value) + unitOf(power);
 }
 
 QString Writer::putIn(const ConeTerms& terms, Term term, bool bare) const {
@@ -240,7 +250,7 @@ QString Writer::stepLine(const Step& step, const ConeTerms& terms) const {
                 line += QStringLiteral(" = ") + root;
         }
     }
-    return line + QLatin1Char(' ') + result(terms.exact[at], terms.decimal[at]);
+    return line + QLatin1Char(' ') + result(terms.exact[at], terms.decimal[at], kLengthPowers[at]);
 }
 
 // The quantities pupils are also asked for: formula, exact form, decimal.
@@ -249,13 +259,13 @@ struct Extra {
     const char* name;
     std::string_view formula;   // in the steps' letters
     std::string_view shortForm; // another way to write it, or empty
-    bool degrees;
+    int power;                  // of length; 0 for the angle, in degrees
 };
 constexpr Extra kExtras[] = {
-    {"Лице на основата", "B", "π·{R}²", {}, false},
-    {"Пълна повърхнина", "S₁", "π·{R}·({R} + {L})", "S + B", false},
-    {"Централен ъгъл на развивката", "α", "360°·{R}/{L}", {}, true},
-    {"Лице на осното сечение", "Q", "{R}·{H}", {}, false},
+    {"Лице на основата", "B", "π·{R}²", {}, 2},
+    {"Пълна повърхнина", "S₁", "π·{R}·({R} + {L})", "S + B", 2},
+    {"Централен ъгъл на развивката", "α", "360°·{R}/{L}", {}, 0},
+    {"Лице на осното сечение", "Q", "{R}·{H}", {}, 2},
 };
 static_assert(formula::isFormula(kExtras[0].formula) && formula::isFormula(kExtras[1].formula) &&
               formula::isFormula(kExtras[2].formula) && formula::isFormula(kExtras[3].formula));
@@ -291,8 +301,8 @@ QStringList Writer::extraLines(const ConeValues& cone, const ConeTerms& terms,
             line += toQString(extra.shortForm) + QStringLiteral(" = ");
         line += filledIn(extra.formula, nullptr) + QStringLiteral(" = ") +
                 filledIn(extra.formula, &terms);
-        QString answer = result(form, value);
-        if (extra.degrees) {
+        QString answer = result(form, value, extra.power);
+        if (extra.power == 0) {
             if (form && endsWithinSevenDecimals(*form))
                 answer += QStringLiteral("°");
             else
@@ -333,13 +343,15 @@ QStringList Writer::coneLines(const ConeValues& cone, QStringList& answers) cons
         if (step.kind == StepKind::Value && isQuantity(step.gives))
             answers << nameOf(step.gives) + QLatin1Char(' ') +
                            result(terms.exact[indexOf(step.gives)],
-                                  terms.decimal[indexOf(step.gives)]);
+                                  terms.decimal[indexOf(step.gives)],
+                                  kLengthPowers[indexOf(step.gives)]);
     }
     lines += extraLines(cone, terms, answers);
     if (findTwoConePair(p_.pair.number)) {
         lines << QStringLiteral("Проверка: π·R·L ≈ %1; π·R²·H/3 ≈ %2")
-                     .arg(decimal(kPi * cone[Q::R] * cone[Q::L]),
-                          decimal(kPi * cone[Q::R] * cone[Q::R] * cone[Q::H] / 3));
+                     .arg(decimal(kPi * cone[Q::R] * cone[Q::L]) + unitOf(Term::S),
+                          decimal(kPi * cone[Q::R] * cone[Q::R] * cone[Q::H] / 3) +
+                              unitOf(Term::V));
     }
     return lines;
 }
@@ -366,16 +378,23 @@ constexpr Derivation kDerivations[] = {
       "Всеки положителен корен t < 1 дава конус: H = t·L, R = √(L² − H²)."}},
 };
 
-QStringList Writer::write() {
+QString Writer::givenValues() const {
     const GivenPair& pair = p_.pair;
     const auto givenText = [&](std::size_t i) {
         const GivenValue& g = p_.given[i];
-        return g.exact ? exactForm(*g.exact) : g.typed.trimmed();
+        const Q q = i == 0 ? pair.first : pair.second;
+        return symbol(q) + QStringLiteral(" = ") +
+               (g.exact ? exactForm(*g.exact) : g.typed.trimmed()) +
+               unitOf(kLengthPowers[static_cast<std::size_t>(slotOf(q))]);
     };
+    return givenText(0) + QStringLiteral("; ") + givenText(1);
+}
+
+QStringList Writer::write() {
+    const GivenPair& pair = p_.pair;
     QStringList lines;
     lines << QStringLiteral("Прав кръгов конус");
-    lines << QStringLiteral("Дадено: %1 = %2; %3 = %4")
-                 .arg(symbol(pair.first), givenText(0), symbol(pair.second), givenText(1));
+    lines << QStringLiteral("Дадено: ") + givenValues();
     QStringList wanted;
     for (const QuantityInfo& q : kQuantities)
         if (!pair.isGiven(q.quantity))
@@ -399,12 +418,10 @@ QStringList Writer::write() {
                                        "приближено; всеки дава конус.")
                       : QStringLiteral("Коренът, намерен приближено, дава конуса."));
     QStringList answerParts;
-    const char* const titles[] = {"Първи конус (с по-голям радиус):",
-                                  "Втори конус (с по-малък радиус):"};
     for (std::size_t i = 0; i < p_.cones.size(); ++i) {
         QStringList answers;
         if (two)
-            lines << QString::fromUtf8(titles[i]);
+            lines << coneTitle(i) + QLatin1Char(':');
         lines += coneLines(p_.cones[i], answers);
         const QString joined = answers.join(QStringLiteral("; "));
         const char* const owner[] = {"първият конус – ", "вторият конус – "};
@@ -418,6 +435,15 @@ QStringList Writer::write() {
 
 QStringList solution(const Problem& problem) {
     return Writer(problem).write();
+}
+
+QString coneTitle(std::size_t index) {
+    return index == 0 ? QStringLiteral("Първи конус (с по-голям радиус)")
+                      : QStringLiteral("Втори конус (с по-малък радиус)");
+}
+
+QString givenValues(const Problem& problem) {
+    return Writer(problem).givenValues();
 }
 
 QString noSolutionYet() {

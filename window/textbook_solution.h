@@ -5,6 +5,8 @@
 // and «Отговор:». What the solution window shows and copies.
 #pragma once
 
+#include "length_unit.h"
+
 #include "velmora/cone_quantity.h"
 #include "velmora/cone_solver.h"
 #include "velmora/exact_value.h"
@@ -36,10 +38,20 @@ struct Problem {
     // π taken as 3,14 and every answer rounded to hundredths, as a pupil
     // computes by hand; the exact forms stay.
     bool handCalculation = false;
+    // The unit the lengths are given in: the values, each step's result and
+    // the answers carry it ("15π ≈ 47,1238898 cm²"); angles stay in degrees.
+    LengthUnit unit = LengthUnit::None;
 };
 
 // The solution's lines.
 QStringList solution(const Problem& problem);
+
+// The given values as «Дадено:» writes them: "R = 3 cm; L = 5 cm".
+QString givenValues(const Problem& problem);
+
+// The title of cone `index` (0 or 1) where a solution has two:
+// "Първи конус (с по-голям радиус)".
+QString coneTitle(std::size_t index);
 
 // What the window says when there is no solution to show: before any
 // calculation, or after a field has changed since the last one.

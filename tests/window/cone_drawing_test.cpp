@@ -14,6 +14,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QPainter>
 #include <QTest>
@@ -186,15 +187,6 @@ protected:
         drawing = window->findChild<SolutionWindow*>()->drawing();
     }
 
-    void calculate(int entry, const QString& first, const QString& second) {
-        UserActions user{*window};
-        user.clickEntry(entry);
-        const GivenPair pair = kListedPairs.at(static_cast<std::size_t>(entry));
-        user.typeInto(slotOf(pair.first), first);
-        user.typeInto(slotOf(pair.second), second);
-        user.closeMessageDuring([&] { user.pressCalculate(); });
-    }
-
     ConeDrawingWidget* drawing = nullptr;
 };
 
@@ -205,19 +197,25 @@ TEST_F(DrawingInTheWindow, FollowsEachCalculationAndDescribesItsNumbers) {
     EXPECT_EQ(picture->text(QAccessible::Name), QStringLiteral("Чертеж на конуса"));
     EXPECT_TRUE(drawing->cones().empty());
 
-    calculate(0, QStringLiteral("3"), QStringLiteral("5"));
+    UserActions{*window}.calculate(0, QStringLiteral("3"), QStringLiteral("5"));
     ASSERT_EQ(drawing->cones().size(), 1u);
     EXPECT_EQ(drawing->cones()[0].net.sectorAngleDegrees, 216);
     EXPECT_EQ(picture->text(QAccessible::Description),
               QStringLiteral("Осното сечение и развивката на конуса: R = 3, L = 5, H = 4, "
                              "α = 216°."));
-    drawing->setUnit(LengthUnit::Centimetre);
+    // «cm» chosen in the window.
+    auto* unit = window->findChild<SolutionWindow*>()->findChild<QComboBox*>();
+    ASSERT_NE(unit, nullptr);
+    unit->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(unit, Qt::Key_Home);
+    QTest::keyClick(unit, Qt::Key_Down);
+    QTest::keyClick(unit, Qt::Key_Down);
     EXPECT_TRUE(picture->text(QAccessible::Description).contains(QStringLiteral("R = 3 cm")));
 
     UserActions{*window}.typeInto(0, QStringLiteral("4"));
     EXPECT_TRUE(drawing->cones().empty()) << "an outdated cone is still drawn";
 
-    calculate(8, QStringLiteral("10"), QStringLiteral("2"));
+    UserActions{*window}.calculate(8, QStringLiteral("10"), QStringLiteral("2"));
     ASSERT_EQ(drawing->cones().size(), 2u);
     EXPECT_EQ(drawing->cones()[1].title, QStringLiteral("Втори конус (с по-малък радиус)"));
     const QString description = picture->text(QAccessible::Description);

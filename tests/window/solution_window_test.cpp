@@ -33,14 +33,6 @@ protected:
     SolutionWindow* solutionWindow() const { return window->findChild<SolutionWindow*>(); }
     QString shown() const { return solutionWindow() ? solutionWindow()->shownText() : QString(); }
 
-    void calculate(int entry, const QString& first, const QString& second) {
-        user().clickEntry(entry);
-        const GivenPair pair = kListedPairs.at(static_cast<std::size_t>(entry));
-        user().typeInto(slotOf(pair.first), first);
-        user().typeInto(slotOf(pair.second), second);
-        user().closeMessageDuring([this] { user().pressCalculate(); });
-    }
-
     void openByKeys() {
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -110,7 +102,7 @@ TEST_F(SolutionWindowTest, EscapeClosesItAndSoDoesClosingTheMainWindow) {
 // solution that the fields no longer hold.
 TEST_F(SolutionWindowTest, FollowsEachCalculationAndNeverShowsAnOldOne) {
     QTest::mouseClick(window->Picture1, Qt::LeftButton);
-    calculate(0, QStringLiteral("3"), QStringLiteral("5"));
+    user().calculate(0, QStringLiteral("3"), QStringLiteral("5"));
     EXPECT_TRUE(shown().contains(QStringLiteral("Дадено: R = 3; L = 5"))) << shown().toStdString();
     user().typeInto(0, QStringLiteral("6"));
     EXPECT_EQ(shown(), textbook::solutionOutdated());
@@ -125,7 +117,7 @@ TEST_F(SolutionWindowTest, FollowsEachCalculationAndNeverShowsAnOldOne) {
 // calculation leaves the solution before it.
 TEST_F(SolutionWindowTest, CopyGivesTheTextShown) {
     QTest::mouseClick(window->Picture1, Qt::LeftButton);
-    calculate(5, QStringLiteral("10"), QStringLiteral("60π"));
+    user().calculate(5, QStringLiteral("10"), QStringLiteral("60π"));
     QApplication::clipboard()->clear();
     QPushButton* copy = nullptr;
     for (QPushButton* b : solutionWindow()->findChildren<QPushButton*>())
@@ -156,7 +148,7 @@ class Solution : public SolutionWindowTest, public ::testing::WithParamInterface
 TEST_P(Solution, IsWrittenAsTheTextbookWritesIt) {
     const SolutionCase& c = GetParam();
     QTest::mouseClick(window->Picture1, Qt::LeftButton);
-    calculate(c.entry, QString::fromUtf8(c.first), QString::fromUtf8(c.second));
+    user().calculate(c.entry, QString::fromUtf8(c.first), QString::fromUtf8(c.second));
     const QStringList lines = shown().split(u'\n');
     EXPECT_EQ(lines.value(0), QStringLiteral("Прав кръгов конус"));
     for (const char* line : c.lines)
@@ -233,7 +225,7 @@ INSTANTIATE_TEST_SUITE_P(Pairs, Solution, ::testing::Values(
 // Calculate on that text still knows the exact value it came from.
 TEST_F(SolutionWindowTest, ARewrittenValueKeepsItsExactValue) {
     QTest::mouseClick(window->Picture1, Qt::LeftButton);
-    calculate(5, QStringLiteral("10"), QStringLiteral("60π"));
+    user().calculate(5, QStringLiteral("10"), QStringLiteral("60π"));
     const FieldTexts first = user().fieldTexts();
     EXPECT_EQ(first[3], QStringLiteral("188,4955592"));
     EXPECT_EQ(first[0], QStringLiteral("6,0000000"));
@@ -254,7 +246,7 @@ TEST_F(SolutionWindowTest, ARewrittenValueKeepsItsExactValue) {
 // and the main window's fields stay.
 TEST_F(SolutionWindowTest, HandCalculationRoundsToHundredthsWithPiAs314) {
     QTest::mouseClick(window->Picture1, Qt::LeftButton);
-    calculate(0, QStringLiteral("3"), QStringLiteral("5"));
+    user().calculate(0, QStringLiteral("3"), QStringLiteral("5"));
     const FieldTexts fields = user().fieldTexts();
     QCheckBox* hand = solutionWindow()->findChild<QCheckBox*>();
     ASSERT_NE(hand, nullptr);

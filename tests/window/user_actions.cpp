@@ -55,6 +55,14 @@ void UserActions::pressCalculate() {
     QTest::mouseClick(w_.Command1[0], Qt::LeftButton);
 }
 
+void UserActions::calculate(int entry, const QString& first, const QString& second) {
+    clickEntry(entry);
+    const GivenPair pair = kListedPairs.at(static_cast<std::size_t>(entry));
+    typeInto(slotOf(pair.first), first);
+    typeInto(slotOf(pair.second), second);
+    closeMessageDuring([this] { pressCalculate(); });
+}
+
 void UserActions::pressClear() {
     QTest::mouseClick(w_.Command1[1], Qt::LeftButton);
 }

@@ -30,6 +30,9 @@ public:
     // Clicks into value field `slot`, selects what it holds and types `text`.
     void typeInto(int slot, const QString& text);
     void pressCalculate();
+    // Chooses list entry `entry`, types the two given values and presses
+    // Calculate, closing the message that a second cone brings.
+    void calculate(int entry, const QString& first, const QString& second);
     void pressClear();
     // Clicks list entry `entry`, scrolling the list to it first.
     void clickEntry(int entry);

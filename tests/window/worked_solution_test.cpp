@@ -45,16 +45,6 @@ protected:
 
     UserActions user() { return UserActions{*window}; }
 
-    // Chooses `entry`, types the two given values and presses Calculate,
-    // closing the message that a second cone brings.
-    void calculate(int entry, const char* first, const char* second) {
-        user().clickEntry(entry);
-        const GivenPair pair = kListedPairs.at(static_cast<std::size_t>(entry));
-        user().typeInto(slotOf(pair.first), QString::fromUtf8(first));
-        user().typeInto(slotOf(pair.second), QString::fromUtf8(second));
-        user().closeMessageDuring([this] { user().pressCalculate(); });
-    }
-
     // Opens the context menu of `field` as a right click does; gives whether
     // it offers the copy entry enabled, and chooses it when asked to.
     bool copyEntryEnabled(ValueField* field, bool choose = false) {
@@ -106,7 +96,7 @@ TEST_P(Tooltips, TellHowEachComputedValueFollows) {
     std::array<QString, 5> plainDescriptions;
     for (std::size_t i = 0; i < plainDescriptions.size(); ++i)
         plainDescriptions[i] = descriptionOf(window->Text2[i]);
-    calculate(c.entry, c.first, c.second);
+    user().calculate(c.entry, QString::fromUtf8(c.first), QString::fromUtf8(c.second));
     for (std::size_t i = 0; i < c.tooltips.size(); ++i) {
         ValueField* field = window->Text2[i];
         SCOPED_TRACE(describe(field));
@@ -189,7 +179,7 @@ INSTANTIATE_TEST_SUITE_P(Pairs, Tooltips, ::testing::Values(
 // clang-format on
 
 TEST_F(WorkedSolutionTest, TooltipsAndDescriptionsGoWhenTheFieldsChange) {
-    calculate(0, "3", "5");
+    user().calculate(0, QStringLiteral("3"), QStringLiteral("5"));
     ASSERT_FALSE(toolTipOf(window->Text2[2]).isEmpty());
     const QString plain =
         QStringLiteral("Височината на конуса; въвежда се, когато е сред двете дадени величини");
@@ -201,7 +191,7 @@ TEST_F(WorkedSolutionTest, TooltipsAndDescriptionsGoWhenTheFieldsChange) {
 // A tooltip holding long numbers wraps between their digit groups and fits
 // on the screen, the value's own line first.
 TEST_F(WorkedSolutionTest, LongNumbersInATooltipWrapInsideTheScreen) {
-    calculate(1, "1e100", "1e100");
+    user().calculate(1, QStringLiteral("1e100"), QStringLiteral("1e100"));
     ASSERT_TRUE(toolTipOf(window->Text2[4]).startsWith(window->Text2[4]->text() + u'\n'));
     for (ValueField* field : window->Text2) {
         SCOPED_TRACE(describe(field));
@@ -241,7 +231,7 @@ class CopiedSolution : public WorkedSolutionTest,
 TEST_P(CopiedSolution, IsTheWholeWorkedSolutionInPlainText) {
     const SolutionCase& c = GetParam();
     window->setNumberSettings(c.settings());
-    calculate(c.entry, c.first, c.second);
+    user().calculate(c.entry, QString::fromUtf8(c.first), QString::fromUtf8(c.second));
     QString expected = QString::fromUtf8(c.solution);
 #ifdef Q_OS_WIN
     expected.replace(u'\n', QStringLiteral("\r\n"));
@@ -310,7 +300,8 @@ TEST_F(WorkedSolutionTest, NothingToCopyBeforeACalculationOrAfterTheFieldsChange
          },
          true},
         {"Clear", [&] { user().pressClear(); }, false},
-        {"calculated after Clear", [&] { calculate(0, "3", "5"); }, true},
+        {"calculated after Clear",
+         [&] { user().calculate(0, QStringLiteral("3"), QStringLiteral("5")); }, true},
         {"given value edited", [&] { user().typeInto(0, QStringLiteral("4")); }, false},
         {"calculated after the edit", [&] { user().pressCalculate(); }, true},
         {"another combination", [&] { user().clickEntry(1); }, false},
