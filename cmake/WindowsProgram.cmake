@@ -8,6 +8,7 @@ find_package(Qt6 6.4 REQUIRED COMPONENTS Widgets)
 set(VELMORA_QT_TRANSLATIONS /usr/share/qt6/translations
     CACHE PATH "Folder of Qt's qtbase_*.qm translations")
 
+# velmora_windows_program(target [PRINTS])
 # Gives `target` the make-up of a shipped Windows program: the GUI
 # subsystem (no console window), the C and C++ runtimes and Qt linked in,
 # Qt's plugins built in, and unused code dropped and symbols stripped at
@@ -26,6 +27,13 @@ function(velmora_windows_program target)
         INCLUDE_BY_TYPE platforms Qt6::QWindowsIntegrationPlugin
         INCLUDE_BY_TYPE imageformats Qt6::QJpegPlugin Qt6::QICOPlugin
         EXCLUDE_BY_TYPE styles)
+    # A program that PRINTS reaches Windows' printers through the print
+    # support plugin (writing a PDF needs none).
+    cmake_parse_arguments(PARSE_ARGV 1 program "PRINTS" "" "")
+    if(program_PRINTS)
+        qt_import_plugins(${target}
+            INCLUDE_BY_TYPE printsupport Qt6::QWindowsPrinterSupportPlugin)
+    endif()
 endfunction()
 
 # Builds Qt's own translations for `languages` (qtbase_<language>.qm) into
