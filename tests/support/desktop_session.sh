@@ -94,8 +94,9 @@ await_window() {
     fail "no window matching '$pattern' appeared within $1 s (last seen: $(x_error))"
 }
 
-# Waits up to $1 seconds for a visible window captioned exactly $2 (0) or
-# for none to be left (1 when $3 is "gone"). xdotool's name search cannot
+# Waits up to $1 seconds for a visible window captioned exactly $2 (0; its
+# X window is then in `captioned`) or for none to be left (1 when $3 is
+# "gone"). xdotool's name search cannot
 # match a Cyrillic caption (it converts the legacy WM_NAME to the locale),
 # so each visible window's _NET_WM_NAME is read; a window that vanishes
 # meanwhile is searched for again.
@@ -107,6 +108,7 @@ await_caption() {
             [ "$(LC_ALL=C.UTF-8 xprop -id "$id" _NET_WM_NAME 2>/dev/null)" != \
                 "_NET_WM_NAME(UTF8_STRING) = \"$2\"" ] || found=$id
         done
+        captioned=$found
         if [ "${3:-}" = gone ]; then [ -z "$found" ] && return 0; else [ -n "$found" ] && return 0; fi
         [ "$SECONDS" -lt "$deadline" ] || return 1
         sleep 0.2
