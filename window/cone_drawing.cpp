@@ -587,8 +587,14 @@ double pixelsPerMillimetre(const QPainter& painter) {
 
 } // namespace
 
-void paintAxialSection(QPainter& painter, const QPointF& baseCentre, double scale,
-                       const DrawnCone& cone, const DrawingStyle& style) {
+namespace {
+
+// Paints one part of the drawing of `cone` at `anchor`: `draw` gets the
+// cone's lengths in pixels, its labels, the sizes the style gives them and
+// its pens, on a painter whose state it may change.
+template <typename Draw>
+void paintPart(QPainter& painter, const QPointF& anchor, double scale, const DrawnCone& cone,
+               const DrawingStyle& style, Draw draw) {
     if (!painter.isActive())
         return;
     const Measures m = measuresOf(painter, style);
@@ -597,24 +603,28 @@ void paintAxialSection(QPainter& painter, const QPointF& baseCentre, double scal
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setFont(style.font);
-    drawSection(painter, clampedPoint(baseCentre), px, labels,
-                sectionShape(px, sizesOf(labels, m), m), pensOf(style, m));
+    draw(clampedPoint(anchor), px, labels, sizesOf(labels, m), m, pensOf(style, m));
     painter.restore();
+}
+
+} // namespace
+
+void paintAxialSection(QPainter& painter, const QPointF& baseCentre, double scale,
+                       const DrawnCone& cone, const DrawingStyle& style) {
+    paintPart(painter, baseCentre, scale, cone, style,
+              [&](QPointF at, const Pixels& px, const ConeLabels& labels, const auto& sizes,
+                  const Measures& m, const auto& pens) {
+                  drawSection(painter, at, px, labels, sectionShape(px, sizes, m), pens);
+              });
 }
 
 void paintNet(QPainter& painter, const QPointF& sectorApex, double scale, const DrawnCone& cone,
               const DrawingStyle& style) {
-    if (!painter.isActive())
-        return;
-    const Measures m = measuresOf(painter, style);
-    const Pixels px = pixelsOf(cone.net, scale);
-    const ConeLabels labels = labelsOf(cone.net, style);
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setFont(style.font);
-    drawNet(painter, clampedPoint(sectorApex), px, labels, netShape(px, sizesOf(labels, m), m),
-            pensOf(style, m));
-    painter.restore();
+    paintPart(painter, sectorApex, scale, cone, style,
+              [&](QPointF at, const Pixels& px, const ConeLabels& labels, const auto& sizes,
+                  const Measures& m, const auto& pens) {
+                  drawNet(painter, at, px, labels, netShape(px, sizes, m), pens);
+              });
 }
 
 double paintConeDrawing(QPainter& painter, const QRectF& area, const std::vector<DrawnCone>& cones,
