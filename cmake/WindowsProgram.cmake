@@ -2,7 +2,7 @@
 # it but Windows' own. Used for velmora.exe and for the bare Qt window that
 # its start-up is measured against, so that both are made the same way.
 
-find_package(Qt6 6.4 REQUIRED COMPONENTS Widgets)
+find_package(Qt6 6.4 REQUIRED COMPONENTS Widgets PrintSupport)
 
 # The translations of Qt's own texts (qt6-translations-l10n on Debian).
 set(VELMORA_QT_TRANSLATIONS /usr/share/qt6/translations

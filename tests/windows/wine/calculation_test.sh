@@ -3,7 +3,8 @@
 # combination in the list, clicks into the value fields, types, presses
 # «Изчисли», and reads all five values back through the clipboard, in the
 # Bulgarian format of Windows' regional settings (decimal comma, digits
-# grouped with a no-break space). Leaves a screenshot of the results.
+# grouped with a no-break space), then saves the solution as a PDF through
+# Windows' save dialog. Leaves a screenshot of the results.
 # Run it on its own X server:
 #   xvfb-run -a -s "-screen 0 1024x768x24" calculation_test.sh ZIP SCREENSHOT
 set -euo pipefail
@@ -43,4 +44,29 @@ while [ ${#cases[@]} -gt 0 ]; do
 done
 import -window root "$shot"
 echo "Screenshot: $shot"
+
+# The last solution as a PDF: Ctrl+R opens «Решение», Ctrl+S asks for a file
+# name in Windows' own save dialog, and the file written holds the answers
+# (R H 30 40: S = 1 500π, V = 12 000π). wine's drive Z: is the root folder.
+xdotool key --clearmodifiers ctrl+r
+await_caption 30 "Решение" || fail "Ctrl+R opened no window «Решение»"
+xdotool key --clearmodifiers ctrl+s
+await_caption 30 "Запази като PDF" || fail "Ctrl+S opened no save dialog"
+sleep 1
+pdf=$unpacked/cone.pdf
+# (A Windows edit box takes no Ctrl+A: the suggested name is selected from
+# its end to its start.)
+xdotool key --clearmodifiers End shift+Home
+xdotool type --delay 40 "Z:${pdf//\//\\}"
+xdotool key Return
+deadline=$((SECONDS + 30))
+until [ -s "$pdf" ] && pdftotext "$pdf" "$unpacked/pdf.txt" 2>/dev/null; do
+    [ "$SECONDS" -lt "$deadline" ] || fail "no PDF was written to $pdf"
+    sleep 0.5
+done
+# (pdftotext gives the no-break space between digit groups as a blank.)
+for answer in "S = π·R·L = π·30·50 = 1 500π" "V = π·R²·H/3 = π·30²·40/3 = 12 000π"; do
+    grep -qF "$answer" "$unpacked/pdf.txt" || fail "the PDF has no $answer: $(head -c 600 "$unpacked/pdf.txt")"
+done
+ok "the solution saved as a PDF holds S = 1 500π and V = 12 000π"
 echo "PASS"
