@@ -559,13 +559,13 @@ struct Scale {
 };
 
 // The round scale at or below 10^lgRatio millimetres on the device to a
-// unit of the cone's lengths: "мащаб 1 : 2", "мащаб 5 : 1", or without a
-// unit "мащаб: 1 единица дължина = 4 mm".
+// unit of the cone's lengths: "мащаб 1:2", "мащаб 5:1", or without a
+// unit "мащаб: 1 единица за дължина = 4 mm".
 Scale roundScale(double lgRatio, const DrawingStyle& style) {
     const LengthUnitInfo& unit = unitInfo(style.unit);
     if (unit.unit == LengthUnit::None) {
         const RoundNumber mm = roundNumber(lgRatio, false);
-        return {mm.log10(), QStringLiteral("мащаб: 1 единица дължина = ") +
+        return {mm.log10(), QStringLiteral("мащаб: 1 единица за дължина = ") +
                                 roundNumberText(mm, style.settings) + QStringLiteral(" mm")};
     }
     const double lg = lgRatio - std::log10(unit.millimetres); // drawn to real
@@ -573,11 +573,11 @@ Scale roundScale(double lgRatio, const DrawingStyle& style) {
         const RoundNumber larger = roundNumber(lg, false);
         return {larger.log10() + std::log10(unit.millimetres),
                 QStringLiteral("мащаб ") + roundNumberText(larger, style.settings) +
-                    QStringLiteral(" : 1")};
+                    QStringLiteral(":1")};
     }
     const RoundNumber smaller = roundNumber(-lg, true);
     return {-smaller.log10() + std::log10(unit.millimetres),
-            QStringLiteral("мащаб 1 : ") + roundNumberText(smaller, style.settings)};
+            QStringLiteral("мащаб 1:") + roundNumberText(smaller, style.settings)};
 }
 
 double pixelsPerMillimetre(const QPainter& painter) {
@@ -639,7 +639,7 @@ double paintConeDrawing(QPainter& painter, const QRectF& area, const std::vector
     // The lines under the drawing: its scale, and a sentence for each cone
     // of which a part cannot be seen. They depend on the scale, which
     // depends on the room they leave: a few rounds settle them.
-    QStringList below{QStringLiteral("мащаб 1 : 1 000 000")};
+    QStringList below{QStringLiteral("мащаб 1:1 000 000")};
     const auto heightOf = [&](const QStringList& lines) {
         return m.metrics
                    .boundingRect(QRectF(0, 0, room.width(), kFarthest), Qt::TextWordWrap,
@@ -723,7 +723,7 @@ double paintConeDrawing(QPainter& painter, const QRectF& area, const std::vector
 
 QString coneDrawingDescription(const std::vector<DrawnCone>& cones, const DrawingStyle& style) {
     if (cones.empty())
-        return QStringLiteral("Няма изчислен конус за чертане.");
+        return QStringLiteral("Няма изчислен конус за начертаване.");
     QStringList each;
     for (const DrawnCone& cone : cones) {
         const ConeLabels l = labelsOf(cone.net, style);

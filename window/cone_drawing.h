@@ -53,7 +53,7 @@ void paintNet(QPainter& painter, const QPointF& sectorApex, double scale, const 
 
 // The section and the net of every cone in one scale, the largest round
 // scale at which all fit `area` with their labels, the scale written below
-// them ("мащаб 1 : 2", or "мащаб: 1 единица дължина = 5 mm" without a unit)
+// them ("мащаб 1:2", or "мащаб: 1 единица за дължина = 5 mm" without a unit)
 // with a sentence for each part too small to be seen at it. Paints nothing
 // outside `area`. Returns the scale in device pixels to a unit of length,
 // at most the largest double; 0 where nothing could be drawn.

@@ -202,7 +202,7 @@ QString scaleText(const RoundScale& scale, LengthUnit unit, const NumberSettings
         --exponent;
         symbol = QStringLiteral("cm");
     }
-    return QStringLiteral("мащаб: 1 единица дължина = %1 %2")
+    return QStringLiteral("мащаб: 1 единица за дължина = %1 %2")
         .arg(powerText(mantissa, exponent, settings), symbol);
 }
 

@@ -37,7 +37,7 @@ struct RoundScale {
 RoundScale largestRoundScale(double log10Limit);
 
 // "мащаб 1:2" in a unit; without one, how long a unit is on paper, taking
-// a unit as a centimetre at 1:1: "мащаб: 1 единица дължина = 5 mm".
+// a unit as a centimetre at 1:1: "мащаб: 1 единица за дължина = 5 mm".
 QString scaleText(const RoundScale& scale, LengthUnit unit, const NumberSettings& settings);
 
 class PrintedNet {

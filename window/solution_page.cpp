@@ -154,7 +154,7 @@ void paintNetOf(PageFlow& flow, QPainter& painter, const PrintedSolution& soluti
     QString caption = (cone.title.isEmpty() ? QStringLiteral("Развивка")
                                             : QStringLiteral("Развивка – ") + cone.title) +
                       QStringLiteral(", %1. Изрежете по плътната линия, прегънете по пунктира "
-                                     "и залепете капачето под другия край на сектора.");
+                                     "и залепете ивицата под другия край на сектора.");
     const double captionRoom = 3 * metrics.lineSpacing();
     const double perMillimetre = flow.perMillimetre();
     net.fitTo(QSizeF(flow.width(), flow.pageHeight() - captionRoom) / perMillimetre);

@@ -107,7 +107,7 @@ void UnitAndPrintRow::print() {
         return;
     const QString file = printer_->outputFileName();
     tellFailure(file.isEmpty()
-                    ? QStringLiteral("Решението не беше отпечатано: принтерът не прие печата.")
+                    ? QStringLiteral("Решението не беше отпечатано: принтерът не прие заданието за печат.")
                     : QStringLiteral("Решението не беше отпечатано: файлът „%1“ не може да "
                                      "бъде записан.")
                           .arg(QDir::toNativeSeparators(file)));

@@ -145,8 +145,15 @@ class ConeDrawing : public ::testing::TestWithParam<DrawingCase> {};
 TEST_P(ConeDrawing, StaysInItsRectangleAndTakesNoLongerThanAnOrdinaryCone) {
     const DrawingCase& c = GetParam();
     ASSERT_FALSE(c.cones.empty());
-    const Drawn ordinary = draw({kOrdinary});
-    const Drawn d = draw(c.cones);
+    // Drawn in turn with an ordinary cone, and each timed at its fastest:
+    // a machine busy with other work slows both alike, and a pause that
+    // hits one drawing is not taken for its own time.
+    Drawn ordinary = draw({kOrdinary});
+    Drawn d = draw(c.cones);
+    for (int round = 0; round < 3; ++round) {
+        ordinary.nanoseconds = std::min(ordinary.nanoseconds, draw({kOrdinary}).nanoseconds);
+        d.nanoseconds = std::min(d.nanoseconds, draw(c.cones).nanoseconds);
+    }
     const auto [inside, outside] = inkInsideAndOutside(d.image, kArea);
     EXPECT_EQ(outside, 0) << "painted outside its rectangle";
     if (c.drawn) {
@@ -159,7 +166,9 @@ TEST_P(ConeDrawing, StaysInItsRectangleAndTakesNoLongerThanAnOrdinaryCone) {
         EXPECT_EQ(inside, 0);
         EXPECT_EQ(d.scale, 0);
     }
-    EXPECT_LE(d.nanoseconds, 10 * ordinary.nanoseconds);
+    // (With a few milliseconds to spare for the clock's and the system's
+    // grain.)
+    EXPECT_LE(d.nanoseconds, 10 * ordinary.nanoseconds + 5'000'000);
     EXPECT_LT(d.nanoseconds, 500'000'000);
 }
 

@@ -231,17 +231,17 @@ TEST_P(RoundScales, AreTheLargestThatFit) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Ratios, RoundScales, ::testing::Values(
-    RoundScaleCase{"real_size_exactly", 1, "мащаб 1:1", "мащаб: 1 единица дължина = 1 cm"},
-    RoundScaleCase{"just_short_of_2_1", 1.999, "мащаб 1:1", "мащаб: 1 единица дължина = 1 cm"},
-    RoundScaleCase{"enlarged_2_1", 2, "мащаб 2:1", "мащаб: 1 единица дължина = 2 cm"},
-    RoundScaleCase{"enlarged_20_1", 49.9, "мащаб 20:1", "мащаб: 1 единица дължина = 20 cm"},
-    RoundScaleCase{"half_exactly", 0.5, "мащаб 1:2", "мащаб: 1 единица дължина = 5 mm"},
-    RoundScaleCase{"just_under_half", 0.49, "мащаб 1:2,5", "мащаб: 1 единица дължина = 4 mm"},
-    RoundScaleCase{"under_1_2_5", 0.39, "мащаб 1:5", "мащаб: 1 единица дължина = 2 mm"},
-    RoundScaleCase{"tenth_exactly", 0.1, "мащаб 1:10", "мащаб: 1 единица дължина = 1 mm"},
-    RoundScaleCase{"a_map", 4e-5, "мащаб 1:25\u00a0000", "мащаб: 1 единица дължина = 0,0004 mm"},
+    RoundScaleCase{"real_size_exactly", 1, "мащаб 1:1", "мащаб: 1 единица за дължина = 1 cm"},
+    RoundScaleCase{"just_short_of_2_1", 1.999, "мащаб 1:1", "мащаб: 1 единица за дължина = 1 cm"},
+    RoundScaleCase{"enlarged_2_1", 2, "мащаб 2:1", "мащаб: 1 единица за дължина = 2 cm"},
+    RoundScaleCase{"enlarged_20_1", 49.9, "мащаб 20:1", "мащаб: 1 единица за дължина = 20 cm"},
+    RoundScaleCase{"half_exactly", 0.5, "мащаб 1:2", "мащаб: 1 единица за дължина = 5 mm"},
+    RoundScaleCase{"just_under_half", 0.49, "мащаб 1:2,5", "мащаб: 1 единица за дължина = 4 mm"},
+    RoundScaleCase{"under_1_2_5", 0.39, "мащаб 1:5", "мащаб: 1 единица за дължина = 2 mm"},
+    RoundScaleCase{"tenth_exactly", 0.1, "мащаб 1:10", "мащаб: 1 единица за дължина = 1 mm"},
+    RoundScaleCase{"a_map", 4e-5, "мащаб 1:25\u00a0000", "мащаб: 1 единица за дължина = 0,0004 mm"},
     RoundScaleCase{"beyond_the_digits", 1e-300, "мащаб 1:10³⁰⁰",
-                   "мащаб: 1 единица дължина = 10⁻²⁹⁹ mm"}),
+                   "мащаб: 1 единица за дължина = 10⁻²⁹⁹ mm"}),
     rowName);
 // clang-format on
 
@@ -274,7 +274,7 @@ INSTANTIATE_TEST_SUITE_P(Cones, PrintedScale, ::testing::Values(
     ScaleCase{"real_size_in_cm", "3", "5", 2, "мащаб 1:1"},
     ScaleCase{"too_large_in_cm", "30", "50", 2, "мащаб 1:10"},
     ScaleCase{"too_small_to_cut_in_mm", "3", "5", 1, "мащаб 10:1"},
-    ScaleCase{"without_a_unit", "3", "5", 0, "мащаб: 1 единица дължина = 1 cm"},
+    ScaleCase{"without_a_unit", "3", "5", 0, "мащаб: 1 единица за дължина = 1 cm"},
     ScaleCase{"beyond_any_page", "1", "1e100", 4, "мащаб 1:5·10¹⁰⁰"}),
     rowName);
 // clang-format on
