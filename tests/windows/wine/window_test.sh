@@ -53,12 +53,17 @@ english_menu_width=164
 # A window that went away between the listing and the question about it is
 # not the menu.
 top_windows() { x_query xwininfo -root -children | awk '/^ +0x/ {print $1}' | sort; }
-# The menu is waited for, up to 10 s: under load wine shows it late.
+# The menu is waited for, up to 15 s: under load wine shows it late, and a
+# window just started may take the first click for its activation, so the
+# right click is given again every 3 s while no menu has shown.
 menu_width() {
-    local before after id info width=0 deadline=$((SECONDS + 10))
+    local before after id info width=0 deadline=$((SECONDS + 15)) next_click=0
     before=$(top_windows)
-    click 200 66 3
     while [ "$width" -eq 0 ] && [ "$SECONDS" -lt "$deadline" ]; do
+        if [ "$SECONDS" -ge "$next_click" ]; then
+            click 200 66 3
+            next_click=$((SECONDS + 3))
+        fi
         sleep 0.5
         after=$(top_windows)
         for id in $(comm -13 <(echo "$before") <(echo "$after")); do
