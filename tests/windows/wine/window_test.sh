@@ -53,14 +53,20 @@ english_menu_width=164
 # A window that went away between the listing and the question about it is
 # not the menu.
 top_windows() { x_query xwininfo -root -children | awk '/^ +0x/ {print $1}' | sort; }
-# The menu is waited for, up to 15 s: under load wine shows it late, and a
+# The menu is waited for, up to 20 s: under load wine shows it late, and a
 # window just started may take the first click for its activation, so the
-# right click is given again every 3 s while no menu has shown.
+# right click is given again every 3 s while no menu has shown. Before each
+# click the window's place is read anew (it may be placed again after it was
+# first found), and the pointer comes onto the field from elsewhere: a
+# window that opens under a pointer already at rest there, as the second
+# start's does, has been seen to get no click at all.
 menu_width() {
-    local before after id info width=0 deadline=$((SECONDS + 15)) next_click=0
+    local before after id info width=0 deadline=$((SECONDS + 20)) next_click=0
     before=$(top_windows)
     while [ "$width" -eq 0 ] && [ "$SECONDS" -lt "$deadline" ]; do
         if [ "$SECONDS" -ge "$next_click" ]; then
+            await_window 10
+            xdotool mousemove 5 5 sleep 0.1
             click 200 66 3
             next_click=$((SECONDS + 3))
         fi
@@ -72,15 +78,22 @@ menu_width() {
             fi
         done
     done
+    if [ "$width" -eq 0 ]; then
+        # What was seen, for the next reader, and the screen as it was.
+        echo "no menu: window $window at $X,$Y; pointer $(xdotool getmouselocation 2>&1);" \
+            "active window $(xdotool getactivewindow 2>&1)" >&2
+        import -window root "${shot%.png}-no-menu.png" 2>/dev/null || true
+    fi
     echo "$width"
 }
 bulgarian=$(menu_width)
-[ "$bulgarian" -gt 0 ] || fail "no context menu showed"
+[ "${bulgarian:-0}" -gt 0 ] || fail "no context menu showed"
 import -window root "$shot"
 xdotool key Escape
 stop_wine
 LANG=en_US.UTF-8 start_velmora "$exe"
 english_desktop=$(menu_width)
+english_desktop=${english_desktop:-0}
 [ "$bulgarian" -ge $((english_menu_width + 20)) ] ||
     fail "context menu $bulgarian px wide: Qt's texts untranslated (English: $english_menu_width px)"
 [ "$english_desktop" -eq "$bulgarian" ] ||
