@@ -1,9 +1,9 @@
 #include "cone_drawing.h"
 
+#include "drawn_number.h"
+#include "round_scale.h"
 #include "textbook_solution.h"
 
-#include "velmora/number_forms.h"
-#include "velmora/superscript_digits.h"
 #include "velmora/value_text.h"
 
 #include <QFontMetricsF>
@@ -57,34 +57,11 @@ Pixels pixelsOf(const ConeNet& net, double scale) {
 
 // ---- Texts
 
-QString superscript(long long exponent) {
-    std::string text = exponent < 0 ? "⁻" : "";
-    for (char digit : std::to_string(std::llabs(exponent)))
-        text += kSuperscriptDigits.at(static_cast<std::size_t>(digit - '0'));
-    return QString::fromStdString(text);
-}
-
-// A number as a drawing writes it, mantissa·10^exponent: as its field
-// shows it without trailing zeros, or as a power of ten where the field's
-// seven decimals would hide its digits or its whole part runs past nine
-// digits (or past the doubles).
-QString numberText(double mantissa, long long exponent, const NumberSettings& settings) {
-    const auto plain = [&](double v) {
-        return QString::fromStdString(withoutTrailingZeros(formatValue(v, settings), settings));
-    };
-    if (exponent >= -8 && exponent <= 8) {
-        const double value = mantissa * std::pow(10.0, static_cast<double>(exponent));
-        if (!sevenDecimalsHideDigits(value))
-            return plain(value);
-    }
-    return plain(mantissa) + QStringLiteral("·10") + superscript(exponent);
-}
-
 // `value` to three significant digits, or to a whole number where it has
 // more whole digits, below a billion, and whether that is `value` itself.
 struct Rounded {
     double mantissa = 0;
-    long long exponent = 0;
+    int exponent = 0;
     bool exact = true;
 };
 
@@ -116,7 +93,7 @@ QString labelText(QStringView name, double value, const QString& unit,
                QString::fromStdString(formatValue(value, settings)) + unit;
     const Rounded r = rounded(value);
     return name.toString() + (r.exact && exact ? QStringLiteral(" = ") : QStringLiteral(" ≈ ")) +
-           numberText(r.mantissa, r.exponent, settings) + unit;
+           drawnNumberText(r.mantissa, r.exponent, settings) + unit;
 }
 
 struct ConeLabels {
@@ -520,66 +497,6 @@ double largestScale(const Drawing& drawing, const Arrangement& arrangement, cons
     return low;
 }
 
-// ---- The scale, rounded to a value a drawing is made at
-
-// A round number: tenths of a digit from these, times a power of ten.
-constexpr std::array<int, 10> kRoundTenths{10, 12, 15, 20, 25, 30, 40, 50, 60, 80};
-
-struct RoundNumber {
-    int tenths;
-    long long exponent; // the number is tenths/10 · 10^exponent
-    double log10() const { return std::log10(tenths / 10.0) + static_cast<double>(exponent); }
-};
-
-// The largest round number not above 10^lg, or with `up` the smallest not
-// below it.
-RoundNumber roundNumber(double lg, bool up) {
-    const double exponent = std::floor(lg);
-    const double tenths = 10 * std::pow(10.0, lg - exponent) * (up ? 1 - 1e-12 : 1 + 1e-12);
-    auto e = static_cast<long long>(exponent);
-    if (up) {
-        for (int t : kRoundTenths)
-            if (t >= tenths)
-                return {t, e};
-        return {10, e + 1};
-    }
-    for (auto t = kRoundTenths.rbegin(); t != kRoundTenths.rend(); ++t)
-        if (*t <= tenths)
-            return {*t, e};
-    return {80, e - 1};
-}
-
-QString roundNumberText(const RoundNumber& n, const NumberSettings& settings) {
-    return numberText(n.tenths / 10.0, n.exponent, settings);
-}
-
-struct Scale {
-    double log10Ratio; // of the drawing's millimetres to the cone's units
-    QString text;
-};
-
-// The round scale at or below 10^lgRatio millimetres on the device to a
-// unit of the cone's lengths: "мащаб 1:2", "мащаб 5:1", or without a
-// unit "мащаб: 1 единица за дължина = 4 mm".
-Scale roundScale(double lgRatio, const DrawingStyle& style) {
-    const LengthUnitInfo& unit = unitInfo(style.unit);
-    if (unit.unit == LengthUnit::None) {
-        const RoundNumber mm = roundNumber(lgRatio, false);
-        return {mm.log10(), QStringLiteral("мащаб: 1 единица за дължина = ") +
-                                roundNumberText(mm, style.settings) + QStringLiteral(" mm")};
-    }
-    const double lg = lgRatio - std::log10(unit.millimetres); // drawn to real
-    if (lg >= 0) {
-        const RoundNumber larger = roundNumber(lg, false);
-        return {larger.log10() + std::log10(unit.millimetres),
-                QStringLiteral("мащаб ") + roundNumberText(larger, style.settings) +
-                    QStringLiteral(":1")};
-    }
-    const RoundNumber smaller = roundNumber(-lg, true);
-    return {-smaller.log10() + std::log10(unit.millimetres),
-            QStringLiteral("мащаб 1:") + roundNumberText(smaller, style.settings)};
-}
-
 double pixelsPerMillimetre(const QPainter& painter) {
     const int dpi = painter.device()->logicalDpiX();
     return (dpi > 0 ? dpi : 96) / 25.4;
@@ -668,18 +585,19 @@ double paintConeDrawing(QPainter& painter, const QRectF& area, const std::vector
         // scale of a cone of 10³⁰⁰ or 10⁻³⁰⁰ in range.
         const double lgMillimetres =
             std::log10(drawing.longest()) + std::log10(pixelsPerMillimetre(painter));
-        Scale rounded = roundScale(std::log10(best) - lgMillimetres, style);
+        RoundScale rounded =
+            RoundScale::largestWithin(std::log10(best) - lgMillimetres, style.unit, kScreenScales);
         chosen.reset();
         for (int tries = 0; tries < 30 && !chosen; ++tries) {
-            scale = std::min(best, std::pow(10.0, rounded.log10Ratio + lgMillimetres));
+            scale = std::min(best, std::pow(10.0, rounded.log10Millimetres() + lgMillimetres));
             if (Layout l = drawing.layout(*arrangement, scale); fits(l, left))
                 chosen = std::move(l);
             else
-                rounded = roundScale(rounded.log10Ratio - 1e-9, style);
+                rounded = rounded.nextSmaller(kScreenScales);
         }
         if (!chosen)
             return 0;
-        QStringList lines{rounded.text};
+        QStringList lines{rounded.text(style.settings)};
         for (std::size_t i = 0; i < cones.size(); ++i)
             if (const Unseen u = unseenOf(cones[i].net, chosen->pixels[i]); u != Unseen::Nothing)
                 lines << sentence(cones[i].title, u);

@@ -1,7 +1,6 @@
 #include "printed_net.h"
 
 #include "velmora/number_forms.h"
-#include "velmora/superscript_digits.h"
 #include "velmora/value_text.h"
 
 #include <QColor>
@@ -16,7 +15,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <initializer_list>
 #include <numbers>
 
 namespace velmora {
@@ -119,26 +117,6 @@ QString numberText(double value, const NumberSettings& settings) {
     return QString::fromStdString(withoutTrailingZeros(formatValue(value, settings), settings));
 }
 
-QString superscript(int exponent) {
-    QString text = exponent < 0 ? QStringLiteral("⁻") : QString();
-    for (const QChar digit : QString::number(std::abs(exponent)))
-        text += QString::fromUtf8(kSuperscriptDigits[static_cast<std::size_t>(digit.digitValue())]);
-    return text;
-}
-
-// mantissa·10^exponent, as a plain number where it is short: "2,5", "25 000",
-// "0,4", "2,5·10³⁰⁰".
-QString powerText(double mantissa, int exponent, const NumberSettings& settings) {
-    if (exponent >= -4 && exponent <= 9)
-        return numberText(mantissa * std::pow(10.0, exponent), settings);
-    for (; mantissa >= 10; mantissa /= 10)
-        ++exponent;
-    for (; mantissa < 1; mantissa *= 10)
-        --exponent;
-    const QString power = QStringLiteral("10") + superscript(exponent);
-    return mantissa == 1 ? power : numberText(mantissa, settings) + QStringLiteral("·") + power;
-}
-
 double pixelsPerMillimetre(const QPainter& painter) {
     return painter.device()->logicalDpiX() / kMillimetresPerInch;
 }
@@ -164,48 +142,6 @@ void drawTextAlong(QPainter& painter, const QPointF& centre, const QPointF& dire
 
 } // namespace
 
-double RoundScale::log10Ratio() const {
-    const double n = std::log10(mantissa) + exponent;
-    return enlarges ? n : -n;
-}
-
-RoundScale largestRoundScale(double log10Limit) {
-    // Slack for a limit that a round scale meets exactly.
-    constexpr double kSlack = 1e-9;
-    const double limit = std::isnan(log10Limit) ? 0.0 : std::clamp(log10Limit, -1000.0, 1000.0);
-    if (limit >= -kSlack) {
-        const int exponent = static_cast<int>(std::floor(limit + kSlack));
-        for (const double m : {5.0, 2.0, 1.0})
-            if (std::log10(m) + exponent <= limit + kSlack)
-                return {exponent > 0 || m > 1, m, exponent};
-    }
-    // 1:N with N at least 10^-limit.
-    const double least = -limit;
-    const int exponent = static_cast<int>(std::floor(least - kSlack));
-    for (const double m : {1.0, 2.0, 2.5, 5.0})
-        if (std::log10(m) + exponent >= least - kSlack)
-            return {false, m, exponent};
-    return {false, 1, exponent + 1};
-}
-
-QString scaleText(const RoundScale& scale, LengthUnit unit, const NumberSettings& settings) {
-    if (unit != LengthUnit::None) {
-        const QString n = powerText(scale.mantissa, scale.exponent, settings);
-        return QStringLiteral("мащаб ") +
-               (scale.enlarges ? n + QStringLiteral(":1") : QStringLiteral("1:") + n);
-    }
-    // One unit is a centimetre at 1:1: 10·ratio millimetres.
-    double mantissa = scale.enlarges ? scale.mantissa : 10 / scale.mantissa;
-    int exponent = scale.enlarges ? scale.exponent + 1 : -scale.exponent;
-    QString symbol = QStringLiteral("mm");
-    if (std::log10(mantissa) + exponent >= 1) {
-        --exponent;
-        symbol = QStringLiteral("cm");
-    }
-    return QStringLiteral("мащаб: 1 единица за дължина = %1 %2")
-        .arg(powerText(mantissa, exponent, settings), symbol);
-}
-
 PrintedNet::PrintedNet(const ConeNet& cone, LengthUnit unit, const NumberSettings& settings)
     : cone_(cone), unit_(unit), settings_(settings), shapeBounds_(shapesOf(cone).bounds()) {}
 
@@ -217,18 +153,19 @@ void PrintedNet::fitTo(const QSizeF& room) {
                                     height / std::max(shapeBounds_.height(), 1e-9));
     const bool slantUsable = std::isfinite(cone_.sectorRadius) && cone_.sectorRadius > 0;
     const double log10Slant = slantUsable ? std::log10(cone_.sectorRadius) : 0.0;
-    const double unitMillimetres = unit_ == LengthUnit::None ? 10.0 : unitInfo(unit_).millimetres;
-    const double realSlant = log10Slant + std::log10(unitMillimetres);
-    const double limit = std::log10(fitting) - realSlant;
-    if (unit_ != LengthUnit::None && limit >= 0 && realSlant >= std::log10(kShortestSlantToCut))
-        scale_ = RoundScale{};
+    // The most millimetres a unit may be drawn at.
+    const double limit = std::log10(fitting) - log10Slant;
+    const RoundScale realSize(unit_);
+    const bool realSizeFits = unit_ != LengthUnit::None && limit >= realSize.log10Millimetres();
+    if (realSizeFits && log10Slant + realSize.log10Millimetres() >= std::log10(kShortestSlantToCut))
+        scale_ = realSize;
     else
-        scale_ = largestRoundScale(limit);
-    slantMillimetres_ = std::pow(10.0, realSlant + scale_.log10Ratio());
+        scale_ = RoundScale::largestWithin(limit, unit_, kPaperScales);
+    slantMillimetres_ = std::pow(10.0, log10Slant + scale_.log10Millimetres());
 }
 
 QString PrintedNet::scaleText() const {
-    return velmora::scaleText(scale_, unit_, settings_);
+    return scale_.text(settings_);
 }
 
 QSizeF PrintedNet::sizeMillimetres() const {

@@ -8,6 +8,7 @@
 
 #include "cone_net.h"
 #include "length_unit.h"
+#include "round_scale.h"
 
 #include "velmora/number_settings.h"
 
@@ -19,26 +20,6 @@
 class QPainter;
 
 namespace velmora {
-
-// A scale as drawings write it: 1:1, the reductions 1:2, 1:2,5, 1:5, 1:10,
-// 1:20, 1:25, 1:50, ... and the enlargements 2:1, 5:1, 10:1, 20:1, ...
-// Kept as a mantissa and a power of ten, so that the scale of a cone of
-// 10³⁰⁰ units is written without leaving the double range.
-struct RoundScale {
-    bool enlarges = false; // N:1 rather than 1:N
-    double mantissa = 1;   // of N: 1, 2, 2,5 or 5
-    int exponent = 0;      // N = mantissa·10^exponent
-
-    // log10 of a length on paper over the length it stands for.
-    double log10Ratio() const;
-};
-
-// The largest round scale whose ratio is at most 10^log10Limit.
-RoundScale largestRoundScale(double log10Limit);
-
-// "мащаб 1:2" in a unit; without one, how long a unit is on paper, taking
-// a unit as a centimetre at 1:1: "мащаб: 1 единица за дължина = 5 mm".
-QString scaleText(const RoundScale& scale, LengthUnit unit, const NumberSettings& settings);
 
 class PrintedNet {
 public:
@@ -72,7 +53,7 @@ private:
     NumberSettings settings_;
     // The sector, flap and circle, for a slant of 1.
     QRectF shapeBounds_;
-    RoundScale scale_;
+    RoundScale scale_{unit_};
     double slantMillimetres_ = 0;
 };
 

@@ -1,5 +1,6 @@
 #include "velmora/number_forms.h"
 
+#include "velmora/superscript_digits.h"
 #include "velmora/value_text.h"
 
 #include <algorithm>
@@ -38,15 +39,6 @@ Significand significandOf(double value) {
     return s;
 }
 
-std::string superscript(int n) {
-    static constexpr std::array<std::string_view, 10> kDigits{"⁰", "¹", "²", "³", "⁴",
-                                                              "⁵", "⁶", "⁷", "⁸", "⁹"};
-    std::string text = n < 0 ? "⁻" : "";
-    for (char c : std::to_string(std::abs(n)))
-        text += kDigits[static_cast<std::size_t>(c - '0')];
-    return text;
-}
-
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
@@ -62,7 +54,7 @@ std::string formatPowerOfTen(double value, const NumberSettings& settings) {
     std::string text = s.digits.substr(0, 1);
     if (s.digits.size() > 1)
         text += settings.decimalSeparator + s.digits.substr(1);
-    text += "·10" + superscript(s.exponent);
+    text += "·10" + superscriptNumber(s.exponent);
     if (std::signbit(value))
         return settings.negativePrefix + text + settings.negativeSuffix;
     return text;

@@ -5,16 +5,13 @@
 // reader what it shows.
 #include "cone_drawing.h"
 #include "cone_drawing_widget.h"
-#include "solution_window.h"
+#include "solution_window_fixture.h"
 #include "table_rows.h"
-#include "user_actions.h"
-#include "window_test_support.h"
 
 #include <velmora/cone_solver.h>
 
 #include <QAccessible>
 #include <QApplication>
-#include <QComboBox>
 #include <QElapsedTimer>
 #include <QPainter>
 #include <QTest>
@@ -186,14 +183,12 @@ TEST(ConeDrawingArea, ANarrowOrLowRectangleIsNeverOverrun) {
 
 // ---- In the solution window
 
-class DrawingInTheWindow : public WindowTest {
+class DrawingInTheWindow : public SolutionWindowTest {
 protected:
     void SetUp() override {
-        WindowTest::SetUp();
-        window->setNumberSettings(bulgarianSettings());
-        showActive();
-        QTest::mouseClick(window->Picture1, Qt::LeftButton);
-        drawing = window->findChild<SolutionWindow*>()->drawing();
+        SolutionWindowTest::SetUp();
+        openByClick();
+        drawing = solutionWindow()->drawing();
     }
 
     ConeDrawingWidget* drawing = nullptr;
@@ -206,25 +201,19 @@ TEST_F(DrawingInTheWindow, FollowsEachCalculationAndDescribesItsNumbers) {
     EXPECT_EQ(picture->text(QAccessible::Name), QStringLiteral("Чертеж на конуса"));
     EXPECT_TRUE(drawing->cones().empty());
 
-    UserActions{*window}.calculate(0, QStringLiteral("3"), QStringLiteral("5"));
+    user().calculate(0, QStringLiteral("3"), QStringLiteral("5"));
     ASSERT_EQ(drawing->cones().size(), 1u);
     EXPECT_EQ(drawing->cones()[0].net.sectorAngleDegrees, 216);
     EXPECT_EQ(picture->text(QAccessible::Description),
               QStringLiteral("Осното сечение и развивката на конуса: R = 3, L = 5, H = 4, "
                              "α = 216°."));
-    // «cm» chosen in the window.
-    auto* unit = window->findChild<SolutionWindow*>()->findChild<QComboBox*>();
-    ASSERT_NE(unit, nullptr);
-    unit->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(unit, Qt::Key_Home);
-    QTest::keyClick(unit, Qt::Key_Down);
-    QTest::keyClick(unit, Qt::Key_Down);
+    chooseUnit(2); // cm
     EXPECT_TRUE(picture->text(QAccessible::Description).contains(QStringLiteral("R = 3 cm")));
 
-    UserActions{*window}.typeInto(0, QStringLiteral("4"));
+    user().typeInto(0, QStringLiteral("4"));
     EXPECT_TRUE(drawing->cones().empty()) << "an outdated cone is still drawn";
 
-    UserActions{*window}.calculate(8, QStringLiteral("10"), QStringLiteral("2"));
+    user().calculate(8, QStringLiteral("10"), QStringLiteral("2"));
     ASSERT_EQ(drawing->cones().size(), 2u);
     EXPECT_EQ(drawing->cones()[1].title, QStringLiteral("Втори конус (с по-малък радиус)"));
     const QString description = picture->text(QAccessible::Description);

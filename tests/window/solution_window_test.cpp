@@ -1,11 +1,9 @@
 // The window «Решение»: how it opens and closes, what it says before and
 // after a calculation, the solution as a textbook writes it for each
 // combination, values typed as the textbook gives them, and «π ≈ 3,14».
-#include "solution_window.h"
+#include "solution_window_fixture.h"
 #include "table_rows.h"
 #include "textbook_solution.h"
-#include "user_actions.h"
-#include "window_test_support.h"
 
 #include <velmora/cone_quantity.h>
 
@@ -20,26 +18,6 @@
 namespace velmora::test {
 namespace {
 
-class SolutionWindowTest : public WindowTest {
-protected:
-    void SetUp() override {
-        WindowTest::SetUp();
-        window->setNumberSettings(bulgarianSettings());
-        showActive();
-    }
-
-    UserActions user() { return UserActions{*window}; }
-
-    SolutionWindow* solutionWindow() const { return window->findChild<SolutionWindow*>(); }
-    QString shown() const { return solutionWindow() ? solutionWindow()->shownText() : QString(); }
-
-    void openByKeys() {
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        QTest::keyClick(window->focusWidget(), Qt::Key_R, Qt::ControlModifier);
-    }
-};
-
 // ---- Opening and closing
 
 struct OpeningCase {
@@ -47,10 +25,7 @@ struct OpeningCase {
     void (*open)(SolutionWindowTest&, Velmora&);
 };
 
-class Opening : public SolutionWindowTest, public ::testing::WithParamInterface<OpeningCase> {
-public:
-    void openByKeysPublic() { openByKeys(); }
-};
+class Opening : public SolutionWindowTest, public ::testing::WithParamInterface<OpeningCase> {};
 
 TEST_P(Opening, ShowsTheWindowBuiltOnlyWhenFirstAsked) {
     ASSERT_EQ(solutionWindow(), nullptr) << "built before it was asked for";
@@ -78,12 +53,12 @@ INSTANTIATE_TEST_SUITE_P(Ways, Opening, ::testing::Values(
                     a->trigger();
         }); }},
     OpeningCase{"ctrl_r", [](SolutionWindowTest& t, Velmora&) {
-        static_cast<Opening&>(t).openByKeysPublic(); }}),
+        t.openByKeys(); }}),
     rowName);
 // clang-format on
 
 TEST_F(SolutionWindowTest, EscapeClosesItAndSoDoesClosingTheMainWindow) {
-    QTest::mouseClick(window->Picture1, Qt::LeftButton);
+    openByClick();
     ASSERT_NE(solutionWindow(), nullptr);
     solutionWindow()->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(solutionWindow()));
@@ -92,7 +67,7 @@ TEST_F(SolutionWindowTest, EscapeClosesItAndSoDoesClosingTheMainWindow) {
     QTest::keyClick(focus, Qt::Key_Escape);
     EXPECT_FALSE(solutionWindow()->isVisible());
 
-    QTest::mouseClick(window->Picture1, Qt::LeftButton);
+    openByClick();
     ASSERT_TRUE(solutionWindow()->isVisible());
     window->close();
     EXPECT_FALSE(solutionWindow()->isVisible());
@@ -101,7 +76,7 @@ TEST_F(SolutionWindowTest, EscapeClosesItAndSoDoesClosingTheMainWindow) {
 // It follows each calculation, and says what to do instead of showing a
 // solution that the fields no longer hold.
 TEST_F(SolutionWindowTest, FollowsEachCalculationAndNeverShowsAnOldOne) {
-    QTest::mouseClick(window->Picture1, Qt::LeftButton);
+    openByClick();
     user().calculate(0, QStringLiteral("3"), QStringLiteral("5"));
     EXPECT_TRUE(shown().contains(QStringLiteral("Дадено: R = 3; L = 5"))) << shown().toStdString();
     user().typeInto(0, QStringLiteral("6"));
@@ -116,7 +91,7 @@ TEST_F(SolutionWindowTest, FollowsEachCalculationAndNeverShowsAnOldOne) {
 // «Копирай решението» copies what the window shows, and a failed
 // calculation leaves the solution before it.
 TEST_F(SolutionWindowTest, CopyGivesTheTextShown) {
-    QTest::mouseClick(window->Picture1, Qt::LeftButton);
+    openByClick();
     user().calculate(5, QStringLiteral("10"), QStringLiteral("60π"));
     QApplication::clipboard()->clear();
     QPushButton* copy = nullptr;
@@ -147,7 +122,7 @@ class Solution : public SolutionWindowTest, public ::testing::WithParamInterface
 
 TEST_P(Solution, IsWrittenAsTheTextbookWritesIt) {
     const SolutionCase& c = GetParam();
-    QTest::mouseClick(window->Picture1, Qt::LeftButton);
+    openByClick();
     user().calculate(c.entry, QString::fromUtf8(c.first), QString::fromUtf8(c.second));
     const QStringList lines = shown().split(u'\n');
     EXPECT_EQ(lines.value(0), QStringLiteral("Прав кръгов конус"));
@@ -224,7 +199,7 @@ INSTANTIATE_TEST_SUITE_P(Pairs, Solution, ::testing::Values(
 // A value typed as "60π" is rewritten as its decimal, and the next
 // Calculate on that text still knows the exact value it came from.
 TEST_F(SolutionWindowTest, ARewrittenValueKeepsItsExactValue) {
-    QTest::mouseClick(window->Picture1, Qt::LeftButton);
+    openByClick();
     user().calculate(5, QStringLiteral("10"), QStringLiteral("60π"));
     const FieldTexts first = user().fieldTexts();
     EXPECT_EQ(first[3], QStringLiteral("188,4955592"));
@@ -245,7 +220,7 @@ TEST_F(SolutionWindowTest, ARewrittenValueKeepsItsExactValue) {
 // «π ≈ 3,14» writes the decimals as a pupil computes them; the exact forms
 // and the main window's fields stay.
 TEST_F(SolutionWindowTest, HandCalculationRoundsToHundredthsWithPiAs314) {
-    QTest::mouseClick(window->Picture1, Qt::LeftButton);
+    openByClick();
     user().calculate(0, QStringLiteral("3"), QStringLiteral("5"));
     const FieldTexts fields = user().fieldTexts();
     QCheckBox* hand = solutionWindow()->findChild<QCheckBox*>();

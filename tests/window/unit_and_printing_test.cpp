@@ -2,16 +2,12 @@
 // units in the text, the print buttons' states, the PDF's text and scale,
 // the net measured on the PDF rendered at 100 pixels a centimetre, and a
 // PDF that cannot be written.
-#include "printed_net.h"
-#include "solution_window.h"
+#include "solution_window_fixture.h"
 #include "table_rows.h"
-#include "user_actions.h"
-#include "window_test_support.h"
 
 #include <velmora/cone_quantity.h>
 
 #include <QApplication>
-#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -32,27 +28,11 @@
 namespace velmora::test {
 namespace {
 
-class UnitAndPrinting : public WindowTest {
+class UnitAndPrinting : public SolutionWindowTest {
 protected:
     void SetUp() override {
-        WindowTest::SetUp();
-        window->setNumberSettings(bulgarianSettings());
-        showActive();
-        QTest::mouseClick(window->Picture1, Qt::LeftButton);
-    }
-
-    UserActions user() { return UserActions{*window}; }
-    SolutionWindow* solutionWindow() const { return window->findChild<SolutionWindow*>(); }
-    QString shown() const { return solutionWindow()->shownText(); }
-
-    // Chooses entry `index` of «Мерна единица:» with the keyboard.
-    void chooseUnit(int index) {
-        auto* combo = solutionWindow()->findChild<QComboBox*>();
-        ASSERT_NE(combo, nullptr);
-        combo->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(combo, Qt::Key_Home);
-        for (int i = 0; i < index; ++i)
-            QTest::keyClick(combo, Qt::Key_Down);
+        SolutionWindowTest::SetUp();
+        openByClick();
     }
 
     QPushButton* button(const QString& text) const {
@@ -208,42 +188,6 @@ TEST_F(UnitAndPrinting, CtrlPOpensThePrintDialog) {
     });
     EXPECT_TRUE(opened);
 }
-
-// ---- The scale of a net that does not fit the page at real size
-
-struct RoundScaleCase {
-    const char* name;
-    double largest; // the ratio that fits
-    const char* inCentimetres;
-    const char* withoutUnit;
-};
-
-class RoundScales : public ::testing::TestWithParam<RoundScaleCase> {};
-
-TEST_P(RoundScales, AreTheLargestThatFit) {
-    const RoundScaleCase& c = GetParam();
-    const RoundScale scale = largestRoundScale(std::log10(c.largest));
-    EXPECT_LE(scale.log10Ratio(), std::log10(c.largest) + 1e-12);
-    EXPECT_EQ(scaleText(scale, LengthUnit::Centimetre, bulgarianSettings()).toStdString(),
-              c.inCentimetres);
-    EXPECT_EQ(scaleText(scale, LengthUnit::None, bulgarianSettings()).toStdString(), c.withoutUnit);
-}
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Ratios, RoundScales, ::testing::Values(
-    RoundScaleCase{"real_size_exactly", 1, "мащаб 1:1", "мащаб: 1 единица за дължина = 1 cm"},
-    RoundScaleCase{"just_short_of_2_1", 1.999, "мащаб 1:1", "мащаб: 1 единица за дължина = 1 cm"},
-    RoundScaleCase{"enlarged_2_1", 2, "мащаб 2:1", "мащаб: 1 единица за дължина = 2 cm"},
-    RoundScaleCase{"enlarged_20_1", 49.9, "мащаб 20:1", "мащаб: 1 единица за дължина = 20 cm"},
-    RoundScaleCase{"half_exactly", 0.5, "мащаб 1:2", "мащаб: 1 единица за дължина = 5 mm"},
-    RoundScaleCase{"just_under_half", 0.49, "мащаб 1:2,5", "мащаб: 1 единица за дължина = 4 mm"},
-    RoundScaleCase{"under_1_2_5", 0.39, "мащаб 1:5", "мащаб: 1 единица за дължина = 2 mm"},
-    RoundScaleCase{"tenth_exactly", 0.1, "мащаб 1:10", "мащаб: 1 единица за дължина = 1 mm"},
-    RoundScaleCase{"a_map", 4e-5, "мащаб 1:25\u00a0000", "мащаб: 1 единица за дължина = 0,0004 mm"},
-    RoundScaleCase{"beyond_the_digits", 1e-300, "мащаб 1:10³⁰⁰",
-                   "мащаб: 1 единица за дължина = 10⁻²⁹⁹ mm"}),
-    rowName);
-// clang-format on
 
 // ---- The PDF
 
