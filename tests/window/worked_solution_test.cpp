@@ -1,9 +1,8 @@
 // How each value follows, after Calculate: the fields' tooltips and
 // accessible descriptions, and the worked solution that «Копирай решението»
 // and Ctrl+Shift+C put on the clipboard. All through real input events.
+#include "solution_window_fixture.h"
 #include "table_rows.h"
-#include "user_actions.h"
-#include "window_test_support.h"
 
 #include <velmora/cone_quantity.h>
 
@@ -35,16 +34,8 @@ QString descriptionOf(ValueField* field) {
     return QAccessible::queryAccessibleInterface(field)->text(QAccessible::Description);
 }
 
-class WorkedSolutionTest : public WindowTest {
+class WorkedSolutionTest : public SolutionWindowTest {
 protected:
-    void SetUp() override {
-        WindowTest::SetUp();
-        window->setNumberSettings(bulgarianSettings());
-        showActive();
-    }
-
-    UserActions user() { return UserActions{*window}; }
-
     // Opens the context menu of `field` as a right click does; gives whether
     // it offers the copy entry enabled, and chooses it when asked to.
     bool copyEntryEnabled(ValueField* field, bool choose = false) {
