@@ -10,6 +10,9 @@ set(VELMORA_APP_ID bg.velmora.velmora)
 set(velmora_packaging ${PROJECT_SOURCE_DIR}/packaging)
 
 install(TARGETS velmora RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+if(TARGET velmora_print)
+    install(TARGETS velmora_print LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/velmora)
+endif()
 if(UNIX AND NOT APPLE)
     # Qt comes from the system's library folders: no $ORIGIN run path (which
     # qt_standard_project_setup adds) in the installed program.

@@ -1,6 +1,7 @@
 #include "unit_and_print_row.h"
 
 #include "solution_page.h"
+#include "solution_printer.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -12,8 +13,6 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPdfWriter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QStandardPaths>
@@ -94,23 +93,28 @@ void UnitAndPrintRow::print() {
     if (!problem_)
         return;
     if (!printer_) {
-        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer_->setPageLayout(defaultPageLayout());
+        LoadedPrinter loaded = newSolutionPrinter();
+        if (!loaded.printer) {
+            tellFailure(QStringLiteral("Печатът не е възможен: липсва модулът за печат „%1“. "
+                                       "Решението може да се запази като PDF.")
+                            .arg(QDir::toNativeSeparators(loaded.missingFile)));
+            return;
+        }
+        printer_ = std::move(loaded.printer);
     }
     const PrintedSolution page = printedSolution(*problem_);
-    printer_->setDocName(page.title);
-    QPrintDialog dialog(printer_.get(), window());
-    dialog.setWindowTitle(QStringLiteral("Печат на решението"));
-    if (dialog.exec() != QDialog::Accepted)
+    const PrintResult result = printer_->print(
+        window(),
+        {QStringLiteral("Печат на решението"), page.title, defaultPageLayout(),
+         [&page](QPagedPaintDevice& device) { return paintSolutionPages(device, page); }});
+    if (result.outcome != PrintOutcome::Failed)
         return;
-    if (paintSolutionPages(*printer_, page))
-        return;
-    const QString file = printer_->outputFileName();
-    tellFailure(file.isEmpty()
-                    ? QStringLiteral("Решението не беше отпечатано: принтерът не прие заданието за печат.")
-                    : QStringLiteral("Решението не беше отпечатано: файлът „%1“ не може да "
-                                     "бъде записан.")
-                          .arg(QDir::toNativeSeparators(file)));
+    tellFailure(
+        result.outputFile.isEmpty()
+            ? QStringLiteral("Решението не беше отпечатано: принтерът не прие заданието за печат.")
+            : QStringLiteral("Решението не беше отпечатано: файлът „%1“ не може да "
+                             "бъде записан.")
+                  .arg(QDir::toNativeSeparators(result.outputFile)));
 }
 
 void UnitAndPrintRow::saveAsPdf() {

@@ -18,9 +18,10 @@
 
 class QAction;
 class QComboBox;
-class QPrinter;
 
 namespace velmora {
+
+class SolutionPrinter;
 
 class UnitAndPrintRow : public QWidget {
     Q_OBJECT
@@ -48,9 +49,9 @@ private:
     QAction* print_;
     QAction* savePdf_;
     std::optional<textbook::Problem> problem_;
-    // Built at the first print: it keeps the printer and page chosen in the
+    // Had at the first print: it keeps the printer and page chosen in the
     // dialog for the next one.
-    std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<SolutionPrinter> printer_;
     QString pdfFolder_;
 };
 

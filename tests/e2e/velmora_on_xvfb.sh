@@ -2,8 +2,8 @@
 # Starts the built Velmora under a window manager (openbox) and uses it as a
 # person would: clicks into the value fields, types, presses Calculate,
 # chooses a combination with the keyboard, opens and copies the solution
-# under a Bulgarian keyboard layout, and reads results back through the
-# clipboard. Also checks what the window manager sees: caption, size,
+# and opens the print dialog under a Bulgarian keyboard layout, and reads
+# results back through the clipboard. Also checks what the window manager sees: caption, size,
 # the size hints that forbid resizing, and the frame centred on the screen.
 # Run it on its own X server: xvfb-run -a -s "-screen 0 1024x768x24" velmora_on_xvfb.sh path/to/velmora
 set -euo pipefail
@@ -57,6 +57,13 @@ for line in "Дадено: R = 3; L = 5" "S = π·R·L = π·3·5 = 15π ≈ 47,
 $solution"
 done
 echo "ok: Ctrl+$r_key opened «Решение», Ctrl+Shift+$c_key copied its text"
+# The print dialog comes from a module the program loads at the first print.
+p_key=$(key_letter 33)
+xdotool key --clearmodifiers "ctrl+$p_key"
+await_caption 10 "Печат на решението" || fail "Ctrl+$p_key opened no print dialog"
+xdotool key Escape
+await_caption 10 "Печат на решението" gone || fail "Esc did not close the print dialog"
+echo "ok: Ctrl+$p_key opened the print dialog from its module"
 xdotool key Escape
 await_caption 10 "Решение" gone || fail "Esc did not close «Решение»"
 setxkbmap -layout us

@@ -26,6 +26,9 @@ class Deb(unittest.TestCase):
         self.folder = os.path.join(STORE, "control")
         self.version = VERSION
         self.arch = run("dpkg", "--print-architecture").strip()
+        multiarch = run("dpkg-architecture", "-qDEB_HOST_MULTIARCH").strip()
+        # The program, and the print module it loads at the first print.
+        self.binaries = ("usr/bin/velmora", f"usr/lib/{multiarch}/velmora/velmora-print.so")
 
     def package(self, name):
         return os.path.join(self.folder, f"{name}_{self.version}_{self.arch}.deb")
@@ -51,7 +54,8 @@ class Deb(unittest.TestCase):
             mode, owner, *_, name = line.split()
             contents[name] = mode
             self.assertEqual(owner, "root/root", name)
-        self.assertEqual(contents.get("./usr/bin/velmora"), "-rwxr-xr-x")
+        self.assertEqual(contents.get("./" + self.binaries[0]), "-rwxr-xr-x")
+        self.assertEqual(contents.get("./" + self.binaries[1]), "-rw-r--r--")
         for path in list(PACKAGED) + list(PACKAGED_GZIP):
             self.assertEqual(contents.get("./" + path), "-rw-r--r--", path)
         with tempfile.TemporaryDirectory() as unpacked:
@@ -68,19 +72,25 @@ class Deb(unittest.TestCase):
 
     def test_debug_symbols(self):
         """velmora-dbgsym holds the debugging information of exactly the
-        program that velmora ships, found by its build ID."""
+        program and module that velmora ships, found by their build IDs."""
         dbgsym = self.package("velmora-dbgsym")
         self.assertEqual(self.field(dbgsym, "Depends"), f"velmora (= {self.version})")
         with tempfile.TemporaryDirectory() as unpacked:
             run("dpkg-deb", "--extract", self.package("velmora"), unpacked)
-            notes = run("readelf", "--notes", os.path.join(unpacked, "usr/bin/velmora"))
-            build_id = re.search(r"Build ID: ([0-9a-f]+)", notes).group(1)
-            self.assertEqual(self.field(dbgsym, "Build-Ids"), build_id)
-            self.assertNotIn(".debug_info", run("readelf", "-S", os.path.join(
-                unpacked, "usr/bin/velmora")))
-            debug = f"usr/lib/debug/.build-id/{build_id[:2]}/{build_id[2:]}.debug"
+            build_ids = {}
+            for binary in self.binaries:
+                notes = run("readelf", "--notes", os.path.join(unpacked, binary))
+                build_ids[binary] = re.search(r"Build ID: ([0-9a-f]+)", notes).group(1)
+                self.assertNotIn(".debug_info", run("readelf", "-S", os.path.join(
+                    unpacked, binary)))
+            self.assertEqual(sorted(self.field(dbgsym, "Build-Ids").split()),
+                             sorted(build_ids.values()))
             run("dpkg-deb", "--extract", dbgsym, unpacked)
-            self.assertIn(".debug_info", run("readelf", "-S", os.path.join(unpacked, debug)))
+            for binary, build_id in build_ids.items():
+                debug = f"usr/lib/debug/.build-id/{build_id[:2]}/{build_id[2:]}.debug"
+                with self.subTest(binary=binary):
+                    self.assertIn(".debug_info",
+                                  run("readelf", "-S", os.path.join(unpacked, debug)))
 
     def test_lintian(self):
         """lintian --pedantic on the .changes (source and both binary
@@ -96,18 +106,27 @@ class Deb(unittest.TestCase):
         self.assertFalse([t for t in tags if t[1] not in EXPLAINED_LINTIAN_TAGS], result.stdout)
 
     def test_hardened(self):
-        """hardening-check's verdicts on the packaged program."""
+        """hardening-check's verdicts on the packaged program and module."""
+        for binary in self.binaries:
+            with self.subTest(binary=binary):
+                self.check_hardened(binary)
+
+    def check_hardened(self, binary):
         with tempfile.TemporaryDirectory() as unpacked:
             run("dpkg-deb", "--extract", self.package("velmora"), unpacked)
-            program = os.path.join(unpacked, "usr/bin/velmora")
+            program = os.path.join(unpacked, binary)
             result = subprocess.run(["hardening-check", "--verbose", program],
                                     capture_output=True, text=True)
             print(result.stdout, end="")
             run("hardening-check", "--nofortify", "--nocfprotection", program)
         verdicts = dict(re.findall(r"(?m)^ ([^:\n]+): (.*)$", result.stdout))
-        for check in ("Position Independent Executable", "Stack protected",
-                      "Read-only relocations", "Immediate binding"):
+        # A shared module is position independent by nature: hardening-check
+        # says "no, regular shared library (ignored)".
+        pie = "Position Independent Executable"
+        for check in (pie, "Stack protected", "Read-only relocations", "Immediate binding"):
             with self.subTest(check=check):
+                if check == pie and binary.endswith(".so"):
+                    continue
                 self.assertTrue(verdicts.get(check, "").startswith("yes"), result.stdout)
         # "unknown" when no function has a frame large enough to need probes.
         self.assertRegex(verdicts.get("Stack clash protection", ""), r"^(yes|unknown)")

@@ -4,8 +4,10 @@ made from it.
     install_test.py BUILD_DIR CONFIG PROGRAM SOURCE_DIR
 """
 
+import glob
 import gzip
 import os
+import re
 import sys
 import tempfile
 import unittest
@@ -22,6 +24,7 @@ class Install(unittest.TestCase):
             self.assertTrue(os.access(installed, os.X_OK), "usr/bin/velmora is not executable")
             self.assertGreater(os.path.getsize(installed), 0)
             self.assertTrue(os.path.exists(PROGRAM), PROGRAM)
+            self.print_module_where_the_program_looks(destdir, installed)
             for path, origin in INSTALLED.items():
                 with self.subTest(path=path):
                     self.assertEqual(read(os.path.join(destdir, path)),
@@ -29,6 +32,18 @@ class Install(unittest.TestCase):
             # The metainfo, its desktop entry and icon agree with each other.
             run("appstreamcli", "validate-tree", "--no-net", destdir)
             self.compose_accepts(destdir)
+
+    def print_module_where_the_program_looks(self, destdir, program):
+        """The print module lies in the folder that the program names,
+        relative to its own: the library folder's velmora/."""
+        modules = glob.glob(os.path.join(destdir, "usr/lib/**/velmora/velmora-print.so"),
+                            recursive=True)
+        self.assertEqual(len(modules), 1, modules)
+        named = re.search(rb"\0(\.\./lib[^\0]*/velmora)\0", read(program))
+        self.assertIsNotNone(named, "the program names no library folder of its own")
+        self.assertEqual(os.path.normpath(os.path.join(os.path.dirname(program),
+                                                       named.group(1).decode())),
+                         os.path.dirname(modules[0]))
 
     def compose_accepts(self, destdir):
         """A software centre's catalogue takes the component, icons included."""

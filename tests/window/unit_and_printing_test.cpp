@@ -1,7 +1,8 @@
 // The unit of length in the solution window and the printed solution: the
 // units in the text, the print buttons' states, the PDF's text and scale,
-// the net measured on the PDF rendered at 100 pixels a centimetre, and a
-// PDF that cannot be written.
+// the net measured on the PDF rendered at 100 pixels a centimetre, a PDF
+// that cannot be written, and a print module that is missing.
+#include "solution_printer.h"
 #include "solution_window_fixture.h"
 #include "table_rows.h"
 
@@ -187,6 +188,15 @@ TEST_F(UnitAndPrinting, CtrlPOpensThePrintDialog) {
         qobject_cast<QDialog*>(modal)->reject();
     });
     EXPECT_TRUE(opened);
+}
+
+// A broken installation without the print module: printing names the file
+// it lacks instead of failing unseen.
+TEST(PrintModule, AMissingOneIsNamed) {
+    QTemporaryDir empty;
+    const LoadedPrinter loaded = loadSolutionPrinter(empty.path());
+    EXPECT_EQ(loaded.printer, nullptr);
+    EXPECT_EQ(loaded.missingFile, QDir(empty.path()).filePath(QStringLiteral("velmora-print.so")));
 }
 
 // ---- The PDF
