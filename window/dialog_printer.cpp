@@ -33,6 +33,14 @@ private:
 } // namespace
 } // namespace velmora
 
-extern "C" Q_DECL_EXPORT velmora::SolutionPrinter* velmora_solution_printer_v1() {
+// Exported by the module only: a program that links the printer in keeps
+// its symbols to itself.
+#ifdef VELMORA_PRINT_MODULE
+#define VELMORA_PRINT_ENTRY Q_DECL_EXPORT
+#else
+#define VELMORA_PRINT_ENTRY
+#endif
+
+extern "C" VELMORA_PRINT_ENTRY velmora::SolutionPrinter* velmora_solution_printer_v1() {
     return new velmora::DialogPrinter;
 }

@@ -23,8 +23,9 @@ LoadedPrinter loadSolutionPrinter(const QString& folder) {
 LoadedPrinter newSolutionPrinter() {
     // VELMORA_PRINT_MODULE_FOLDER is the module's folder relative to the
     // program's: "../lib/<triplet>/velmora" when installed in /usr/bin.
-    return loadSolutionPrinter(QDir(QCoreApplication::applicationDirPath())
-                                   .filePath(QLatin1String(VELMORA_PRINT_MODULE_FOLDER)));
+    return loadSolutionPrinter(QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                                               QLatin1Char('/') +
+                                               QLatin1String(VELMORA_PRINT_MODULE_FOLDER)));
 }
 
 } // namespace velmora
