@@ -107,18 +107,18 @@ class Deb(unittest.TestCase):
 
     def test_hardened(self):
         """hardening-check's verdicts on the packaged program and module."""
-        for binary in self.binaries:
-            with self.subTest(binary=binary):
-                self.check_hardened(binary)
-
-    def check_hardened(self, binary):
         with tempfile.TemporaryDirectory() as unpacked:
             run("dpkg-deb", "--extract", self.package("velmora"), unpacked)
-            program = os.path.join(unpacked, binary)
-            result = subprocess.run(["hardening-check", "--verbose", program],
-                                    capture_output=True, text=True)
-            print(result.stdout, end="")
-            run("hardening-check", "--nofortify", "--nocfprotection", program)
+            for binary in self.binaries:
+                with self.subTest(binary=binary):
+                    self.check_verdicts(os.path.join(unpacked, binary))
+        self.check_compiled_hardened()
+
+    def check_verdicts(self, binary):
+        result = subprocess.run(["hardening-check", "--verbose", binary],
+                                capture_output=True, text=True)
+        print(result.stdout, end="")
+        run("hardening-check", "--nofortify", "--nocfprotection", binary)
         verdicts = dict(re.findall(r"(?m)^ ([^:\n]+): (.*)$", result.stdout))
         # A shared module is position independent by nature: hardening-check
         # says "no, regular shared library (ignored)".
@@ -144,6 +144,9 @@ class Deb(unittest.TestCase):
         fortify = verdicts.get("Fortify Source functions", "")
         self.assertRegex(
             fortify, r"^(yes|no, only unprotected functions found!|unknown, no protectable libc)")
+
+    def check_compiled_hardened(self):
+        """The hardening flags in every compile command of the build."""
         (compile_commands,) = glob.glob(os.path.join(self.folder, "*", "obj-*",
                                                      "compile_commands.json"))
         with open(compile_commands, encoding="utf-8") as f:
